@@ -1,0 +1,107 @@
+// Timings of the list file and the amount helpers. Prints one line per
+// figure, "name value unit", each the median of repeated runs.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/AppState.h"
+#include "list/AmountText.h"
+#include "list/ListFile.h"
+
+namespace {
+
+double NowMs() {
+    static const LONGLONG frequency = [] {
+        LARGE_INTEGER f{};
+        QueryPerformanceFrequency(&f);
+        return f.QuadPart;
+    }();
+    LARGE_INTEGER c{};
+    QueryPerformanceCounter(&c);
+    return 1000.0 * static_cast<double>(c.QuadPart) / static_cast<double>(frequency);
+}
+
+template <typename Work>
+double MedianMs(int runs, Work work) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const double start = NowMs();
+        work(i);
+        times.push_back(NowMs() - start);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+DonationList MakeList(size_t count) {
+    static const wchar_t* const names[] = {L"张三", L"李四有限公司", L"Zhang Wei", L"北京市某某慈善基金会", L"王五"};
+    static const wchar_t* const amounts[] = {L"1000元", L"1,000元", L"5万", L"1234567.5元", L"100美元"};
+    DonationList list;
+    list.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        list.push_back({std::wstring(names[i % 5]) + std::to_wstring(i), amounts[i % 5]});
+    }
+    return list;
+}
+
+void Print(const char* name, double value, const char* unit) { std::printf("%s %.3f %s\n", name, value, unit); }
+
+void BenchFile(size_t count, const std::wstring& folder) {
+    g_app.listPath = folder + L"\\donations.txt";
+    DeleteFileW(g_app.listPath.c_str());
+    DeleteFileW((g_app.listPath + L".bak").c_str());
+    const DonationList base = MakeList(count);
+    const int runs = count >= 100000 ? 7 : 21;
+    char name[64];
+
+    // Each run changes one entry, so every save writes the file and the backup.
+    const double changed = MedianMs(runs, [&](int i) {
+        g_app.list = base;
+        g_app.list[0].amount = std::to_wstring(i) + L"元";
+        SaveDonationList();
+    });
+    std::snprintf(name, sizeof(name), "save_%zu_changed", count);
+    Print(name, changed, "ms");
+
+    const double unchanged = MedianMs(runs, [&](int) { SaveDonationList(); });
+    std::snprintf(name, sizeof(name), "save_%zu_unchanged", count);
+    Print(name, unchanged, "ms");
+
+    const double load = MedianMs(runs, [&](int) { LoadDonationList(); });
+    std::snprintf(name, sizeof(name), "load_%zu", count);
+    Print(name, load, "ms");
+    if (g_app.list.size() != count || !g_app.listSaved) std::printf("error: list of %zu did not round-trip\n", count);
+}
+
+void BenchAmounts() {
+    static const wchar_t* const inputs[] = {L"1000", L"1,000.00", L"1，000", L"1234567.50", L"100.", L"5万",
+                                            L"-2500", L"￥3000", L"12,34", L"匿名"};
+    const int calls = 200000;
+    size_t sink = 0;
+    const double total = MedianMs(9, [&](int) {
+        for (int i = 0; i < calls; ++i) {
+            const std::wstring stored = NormalizeAmount(inputs[i % 10], L"元");
+            sink += FormatAmountForDisplay(stored, true).size();
+        }
+    });
+    Print("normalize_and_format_per_call", total * 1e6 / calls, "ns");
+    if (sink == 0) std::printf("error: nothing formatted\n");
+}
+
+}  // namespace
+
+int wmain() {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"velmaro-bench-" + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(folder.c_str(), nullptr);
+    for (size_t count : {1000u, 10000u, 100000u}) BenchFile(count, folder);
+    BenchAmounts();
+    DeleteFileW(g_app.listPath.c_str());
+    DeleteFileW((g_app.listPath + L".bak").c_str());
+    RemoveDirectoryW(folder.c_str());
+    return 0;
+}

@@ -1,0 +1,32 @@
+# One test executable per subsystem, each run as one process under Wine:
+# a Wine process start costs far more than a test case.
+set(VELMARO_WINE_STATE ${CMAKE_BINARY_DIR}/wine)
+
+function(velmaro_test_executable name folder)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${folder}/*.cpp)
+  add_executable(${name} ${sources} ${ARGN})
+  target_compile_options(${name} PRIVATE ${VELMARO_WARNINGS})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(${name} PRIVATE velmaro_core GTest::gtest GTest::gtest_main)
+  add_test(NAME ${folder} COMMAND ${name} --gtest_color=no)
+  set_tests_properties(${folder} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 600)
+endfunction()
+
+velmaro_test_executable(velmaro_list_tests list)
+velmaro_test_executable(velmaro_app_tests app)
+velmaro_test_executable(velmaro_resource_tests resources)
+add_dependencies(velmaro_resource_tests velmaro)
+target_compile_definitions(velmaro_resource_tests PRIVATE VELMARO_EXE_NAME=L"velmaro.exe")
+
+# Prepares the Wine prefix, the display and a persistent wineserver once for
+# all tests, and ends exactly what it started afterwards.
+add_test(NAME wine_setup COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-run --state ${VELMARO_WINE_STATE} --setup)
+add_test(NAME wine_cleanup COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-run --state ${VELMARO_WINE_STATE} --cleanup)
+set_tests_properties(wine_setup PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
+set_tests_properties(wine_cleanup PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 120)
+
+# The real program under Wine: its window must appear and be drawn.
+add_test(NAME panel_screenshot
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/app/panel-screenshot.sh ${CMAKE_SOURCE_DIR}/tools/wine-run
+          ${VELMARO_WINE_STATE} $<TARGET_FILE:velmaro> ${CMAKE_BINARY_DIR}/screenshots)
+set_tests_properties(panel_screenshot PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 180)

@@ -1,0 +1,3 @@
+#include "app/AppState.h"
+
+AppState g_app;

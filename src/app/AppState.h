@@ -1,0 +1,62 @@
+// The one process-wide record through which every part of the program reaches
+// the windows, the settings, the list and the shared flags. It is read and
+// written on the user-interface thread only; the motion timer thread reads
+// `paused` alone.
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+#include "app/WinHandles.h"
+#include "caption/Monitors.h"
+#include "list/DonationList.h"
+#include "list/UndoHistory.h"
+#include "settings/AppSettings.h"
+
+struct AppState {
+    HINSTANCE instance = nullptr;
+    LONGLONG counterFrequency = 0;
+    LONGLONG lastFrameCounter = 0;
+    double dpiScale = 1.0;
+    ULONG_PTR gdiplusToken = 0;
+
+    std::wstring programFolder;
+    std::wstring listPath;
+    std::wstring settingsPath;
+
+    AppSettings settings;
+    DirectionRecords directions;
+    DonationList list;
+    UndoHistory undoHistory;
+    std::vector<size_t> viewRows;
+    std::wstring statusText = L"就绪";
+    std::vector<MonitorEntry> monitors;
+
+    std::atomic<bool> paused{true};  // read by the motion timer thread too
+    bool exiting = false;
+    bool listSaved = true;
+    bool settingsSaveOk = true;
+    bool captionFormatDirty = true;
+    bool captionLayoutDirty = true;
+    bool captionStripDirty = true;
+
+    HWND captionWindow = nullptr;
+    HWND controlPanel = nullptr;
+    HWND helpWindow = nullptr;
+    HWND importWindow = nullptr;
+    HWND cellEditor = nullptr;
+    size_t editedListIndex = 0;
+    int editedColumn = 1;
+    bool commitGuard = false;
+
+    int registeredHotkeyCount = 0;  // how many of the four global hotkeys are ours
+    HACCEL accelerators = nullptr;
+    NOTIFYICONDATAW notifyIcon{};
+    UniqueFont captionFont;
+};
+
+extern AppState g_app;

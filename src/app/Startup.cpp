@@ -1,0 +1,126 @@
+#include "app/Startup.h"
+
+#include <objidl.h>  // before gdiplus.h, which needs PROPID
+#include <gdiplus.h>
+#include <commctrl.h>
+#include <mmsystem.h>
+
+#include "app/Accelerators.h"
+#include "app/AppState.h"
+#include "app/Dpi.h"
+#include "app/MessageLoop.h"
+#include "caption/CaptionFont.h"
+#include "caption/CaptionPlacement.h"
+#include "caption/CaptionWindow.h"
+#include "caption/Monitors.h"
+#include "list/ListFile.h"
+#include "panel/ControlPanel.h"
+#include "settings/AppSettings.h"
+#include "settings/Hotkeys.h"
+#include "settings/SettingsFile.h"
+
+std::wstring ProgramFolderFromModulePath(std::wstring_view path) {
+    const size_t separator = path.find_last_of(L"\\/");
+    if (separator == std::wstring_view::npos) return L".";
+    return std::wstring(path.substr(0, separator));
+}
+
+HICON LoadApplicationIcon(int size) {
+    return static_cast<HICON>(LoadImageW(g_app.instance, MAKEINTRESOURCEW(kApplicationIconId), IMAGE_ICON, size, size,
+                                         LR_SHARED));
+}
+
+void StartPlatform(HINSTANCE instance) {
+    g_app.instance = instance;
+    LARGE_INTEGER frequency{};
+    QueryPerformanceFrequency(&frequency);
+    g_app.counterFrequency = frequency.QuadPart;
+    timeBeginPeriod(1);
+
+    Gdiplus::GdiplusStartupInput gdiplusInput;
+    Gdiplus::GdiplusStartup(&g_app.gdiplusToken, &gdiplusInput, nullptr);
+
+    MakeProcessDpiAware();
+    g_app.dpiScale = DpiScaleFromDpi(SystemDpi());
+
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES;
+    InitCommonControlsEx(&controls);
+}
+
+void FindProgramFiles() {
+    wchar_t modulePath[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, modulePath, MAX_PATH);
+    g_app.programFolder = ProgramFolderFromModulePath(std::wstring_view(modulePath, length));
+    g_app.listPath = g_app.programFolder + L"\\donations.txt";
+    g_app.settingsPath = g_app.programFolder + L"\\settings.ini";
+}
+
+void LoadStartupData() {
+    RefreshMonitorList();
+    g_app.settings = MakeDefaultSettings();
+    g_app.directions = MakeDefaultDirectionRecords(PrimaryWorkArea());
+    LoadSettings();
+    LoadDonationList();
+}
+
+void RegisterWindowClasses() {
+    HICON icon = LoadApplicationIcon(GetSystemMetrics(SM_CXICON));
+    RegisterCaptionWindowClass(g_app.instance, icon);
+    RegisterLargeCheckboxClass(g_app.instance);
+    RegisterControlPanelClass(g_app.instance, icon);
+}
+
+void CreateMainWindows() {
+    g_app.captionWindow = CreateCaptionWindow(g_app.instance);
+    g_panel.icon = LoadApplicationIcon(ScaleLogical(28, g_app.dpiScale));
+    g_app.controlPanel = CreateControlPanel(g_app.instance, PrimaryWorkArea());
+
+    HICON bigIcon = LoadApplicationIcon(GetSystemMetrics(SM_CXICON));
+    for (HWND window : {g_app.captionWindow, g_app.controlPanel}) {
+        if (window) SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
+    }
+    RebuildCaptionFont();
+}
+
+void ShowMainWindows(int showCommand) {
+    if (g_app.captionWindow) {
+        ShowWindow(g_app.captionWindow, g_app.paused ? SW_HIDE : SW_SHOWNOACTIVATE);
+        UpdateWindow(g_app.captionWindow);
+    }
+    if (g_app.controlPanel) {
+        ShowWindow(g_app.controlPanel, showCommand);
+        UpdateWindow(g_app.controlPanel);
+    }
+}
+
+void ShutdownPlatform() {
+    SaveSettings();
+    if (g_app.accelerators) {
+        DestroyAcceleratorTable(g_app.accelerators);
+        g_app.accelerators = nullptr;
+    }
+    g_app.captionFont.reset();
+    if (g_app.gdiplusToken) {
+        Gdiplus::GdiplusShutdown(g_app.gdiplusToken);
+        g_app.gdiplusToken = 0;
+    }
+    timeEndPeriod(1);
+}
+
+int RunVelmaro(HINSTANCE instance, int showCommand) {
+    StartPlatform(instance);
+    FindProgramFiles();
+    LoadStartupData();
+    RegisterWindowClasses();
+    CreateMainWindows();
+    // The tray icon is added here once it exists (it is not yet part of the program).
+    RegisterHotkeys();
+    g_app.accelerators = CreateAltAcceleratorTable();
+    if (g_app.captionWindow) ApplyCaptionPlacement();
+    ShowMainWindows(showCommand);
+    RunMessageLoop();
+    ShutdownPlatform();
+    return 0;
+}

@@ -1,0 +1,15 @@
+// Every list command ends here, so the table, the file, the caption and the
+// status line can never disagree about the list.
+#include "app/AppState.h"
+#include "caption/CaptionContent.h"
+#include "list/ListFile.h"
+#include "panel/DonationTable.h"
+#include "panel/StatusLine.h"
+
+void CommitListChange(const std::wstring& message) {
+    RefreshDonationTable();
+    SaveDonationList();
+    InvalidateCaptionLayout();
+    if (g_app.captionWindow) InvalidateRect(g_app.captionWindow, nullptr, FALSE);
+    SetStatusText(ListChangeStatus(message, g_app.listSaved), true);
+}

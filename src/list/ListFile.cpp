@@ -1,0 +1,170 @@
+#include "list/ListFile.h"
+
+#include "app/AppState.h"
+#include "app/FileIo.h"
+#include "list/AmountText.h"
+#include "list/Utf8.h"
+
+namespace {
+
+constexpr char kBom[] = "\xEF\xBB\xBF";
+constexpr char kHeader[] = "# name,amount\n";
+
+bool IsFieldSeparator(wchar_t c) { return c == L',' || c == 0xFF0C || c == L'\t'; }
+
+bool HasFieldSeparator(std::wstring_view text) {
+    for (wchar_t c : text) {
+        if (IsFieldSeparator(c)) return true;
+    }
+    return false;
+}
+
+// Names that can only be stored quoted; the reader accepts quotes for these only.
+bool NameNeedsQuoting(std::wstring_view name) {
+    return !name.empty() && (name[0] == L'#' || name[0] == L'"' || HasFieldSeparator(name));
+}
+
+// A quoted name at the start of a trimmed line. On success `name` is the
+// trimmed content and `rest` starts right after the separator that follows it.
+bool ParseQuotedName(std::wstring_view line, std::wstring& name, std::wstring_view& rest) {
+    std::wstring content;
+    size_t i = 1;
+    for (;;) {
+        const size_t quote = line.find(L'"', i);
+        if (quote == std::wstring_view::npos) return false;
+        content.append(line.substr(i, quote - i));
+        if (quote + 1 < line.size() && line[quote + 1] == L'"') {
+            content += L'"';
+            i = quote + 2;
+            continue;
+        }
+        i = quote + 1;
+        break;
+    }
+    while (i < line.size() && line[i] == L' ') ++i;
+    if (i >= line.size() || !IsFieldSeparator(line[i])) return false;
+    name = TrimText(content);
+    if (!NameNeedsQuoting(name)) return false;
+    rest = line.substr(i + 1);
+    return true;
+}
+
+// One line of the file; false when the line holds no entry.
+bool ParseLine(std::wstring_view rawLine, std::wstring_view unit, DonationEntry& entry) {
+    const std::wstring line = TrimText(rawLine);
+    if (line.empty() || line[0] == L'#') return false;
+
+    std::wstring name;
+    std::wstring_view rest;
+    if (line[0] != L'"' || !ParseQuotedName(line, name, rest)) {
+        size_t separator = 0;
+        while (separator < line.size() && !IsFieldSeparator(line[separator])) ++separator;
+        if (separator == line.size()) return false;
+        name = TrimText(std::wstring_view(line).substr(0, separator));
+        rest = std::wstring_view(line).substr(separator + 1);
+    }
+    std::wstring amount = NormalizeAmount(rest, unit);
+    if (name.empty() || amount.empty()) return false;
+    entry.name = std::move(name);
+    entry.amount = std::move(amount);
+    return true;
+}
+
+// A line break inside a field would split the entry in two on the next load.
+std::wstring WithoutLineBreaks(std::wstring_view text) {
+    std::wstring out(text);
+    for (wchar_t& c : out) {
+        if (c == L'\n' || c == L'\r') c = L' ';
+    }
+    return out;
+}
+
+std::wstring QuotedName(std::wstring_view name) {
+    std::wstring out = L"\"";
+    for (wchar_t c : name) {
+        if (c == L'"') out += L'"';
+        out += c;
+    }
+    out += L'"';
+    return out;
+}
+
+std::wstring NameField(const std::wstring& name) {
+    if (name.empty()) return name;
+    if (name[0] == L'#' || HasFieldSeparator(name)) return QuotedName(name);
+    if (name[0] == L'"') {
+        // Plain unless the plain line would be taken for a quoted one.
+        DonationEntry check;
+        const std::wstring plain = name + L",0";
+        if (!ParseLine(plain, L"", check) || check.name != name) return QuotedName(name);
+    }
+    return name;
+}
+
+}  // namespace
+
+DonationList ParseDonationListBytes(std::string_view bytes, std::wstring_view unit) {
+    DonationList list;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find('\n', start);
+        if (end == std::string_view::npos) end = bytes.size();
+        DonationEntry entry;
+        if (ParseLine(FromUtf8(bytes.substr(start, end - start)), unit, entry)) {
+            list.push_back(std::move(entry));
+        }
+        start = end + 1;
+    }
+    return list;
+}
+
+std::string SerializeDonationList(const DonationList& list) {
+    std::string bytes;
+    bytes.reserve(sizeof(kBom) + sizeof(kHeader) + list.size() * 24);
+    bytes += kBom;
+    bytes += kHeader;
+    for (const DonationEntry& entry : list) {
+        const std::wstring name = WithoutLineBreaks(entry.name);
+        const std::wstring amount = WithoutLineBreaks(entry.amount);
+        bytes += ToUtf8(NameField(name));
+        bytes += ',';
+        bytes += ToUtf8(amount);
+        bytes += '\n';
+    }
+    return bytes;
+}
+
+bool WriteDonationListFile(const DonationList& list, const std::wstring& path) {
+    const std::string content = SerializeDonationList(list);
+
+    std::string onDisk;
+    if (ReadWholeFile(path, onDisk) && onDisk == content) return true;
+
+    // Windows refuses to replace a read-only file; check before touching the
+    // pending file or the backup so that a refused save changes nothing.
+    if (IsReadOnlyFile(path)) return false;
+
+    const std::wstring pendingPath = path + L".pending";
+    if (!WriteFlushedFile(pendingPath, content)) return false;
+
+    if (FileExists(path)) {
+        if (!CopyFileW(path.c_str(), (path + L".bak").c_str(), FALSE)) return false;
+    }
+    return ReplaceWithPending(pendingPath, path);
+}
+
+void LoadDonationList() {
+    g_app.list.clear();
+    std::string bytes;
+    if (!ReadWholeFile(g_app.listPath, bytes)) return;
+    g_app.list = ParseDonationListBytes(bytes, g_app.settings.amountUnit);
+}
+
+void SaveDonationList() {
+    g_app.listSaved = false;
+    g_app.listSaved = WriteDonationListFile(g_app.list, g_app.listPath);
+}
+
+std::wstring ListChangeStatus(const std::wstring& message, bool saved) {
+    return message + (saved ? L" · 已保存" : L" · 保存失败，可重试");
+}

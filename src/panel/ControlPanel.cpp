@@ -1,0 +1,154 @@
+#include "panel/ControlPanel.h"
+
+#include <algorithm>
+
+#include "app/AppState.h"
+#include "app/Dpi.h"
+#include "app/Playback.h"
+#include "list/ListFile.h"
+#include "panel/PanelIds.h"
+#include "panel/PanelPaint.h"
+#include "settings/SettingsFile.h"
+
+PanelState g_panel;
+
+namespace {
+
+HFONT CreatePanelFont(int logicalHeight, int weight) {
+    return CreateFontW(-ScaleLogical(logicalHeight, g_app.dpiScale), 0, 0, 0, weight, FALSE, FALSE, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, L"Microsoft YaHei UI");
+}
+
+void CreatePanelFonts() {
+    g_panel.uiFont.reset(CreatePanelFont(15, 400));
+    g_panel.titleFont.reset(CreatePanelFont(22, 600));
+    g_panel.smallFont.reset(CreatePanelFont(12, 400));
+}
+
+LRESULT OnCreate(HWND window) {
+    g_app.controlPanel = window;
+    CreatePanelFonts();
+    g_panel.panelReady = true;
+    return 0;
+}
+
+LRESULT OnPaint(HWND window) {
+    PaintScope paint(window);
+    RECT client{};
+    GetClientRect(window, &client);
+    PanelFrame frame;
+    frame.clientWidth = client.right;
+    frame.clientHeight = client.bottom;
+    frame.dpiScale = g_app.dpiScale;
+    frame.paused = g_app.paused;
+    frame.entryCount = g_app.list.size();
+    frame.icon = g_panel.icon;
+    frame.fonts = PanelFonts{g_panel.uiFont.get(), g_panel.titleFont.get(), g_panel.smallFont.get()};
+
+    // Drawn off screen first so that resizing never flickers.
+    MemoryDC memory(paint.get());
+    UniqueBitmap bitmap(CreateCompatibleBitmap(paint.get(), std::max(1L, client.right), std::max(1L, client.bottom)));
+    if (!memory || !bitmap) {
+        PaintPanelFrame(paint.get(), frame);
+        return 0;
+    }
+    {
+        SelectedObject selected(memory.get(), bitmap.get());
+        PaintPanelFrame(memory.get(), frame);
+        BitBlt(paint.get(), 0, 0, client.right, client.bottom, memory.get(), 0, 0, SRCCOPY);
+    }
+    return 0;
+}
+
+// Closing only hides the panel, as long as the tray icon or a hotkey can
+// bring it back; with neither, hiding would strand the operator, so it exits.
+LRESULT OnClose(HWND window) {
+    if (PanelCanBeBroughtBack()) {
+        ShowWindow(window, SW_HIDE);
+    } else {
+        ExitProgram();
+    }
+    return 0;
+}
+
+LRESULT OnDestroy(HWND window) {
+    g_panel.panelReady = false;
+    if (g_app.helpWindow) DestroyWindow(g_app.helpWindow);
+    if (g_app.importWindow) DestroyWindow(g_app.importWindow);
+    g_panel.uiFont.reset();
+    g_panel.titleFont.reset();
+    g_panel.smallFont.reset();
+    if (g_app.exiting && g_app.notifyIcon.cbSize != 0) Shell_NotifyIconW(NIM_DELETE, &g_app.notifyIcon);
+    if (g_app.controlPanel == window) g_app.controlPanel = nullptr;
+    return 0;
+}
+
+LRESULT OnCommand(HWND, int id) {
+    switch (id) {
+        case kIdApplyAndSave:
+            SaveSettings();
+            SaveDonationList();
+            return 0;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE: return OnCreate(window);
+        case WM_PAINT: return OnPaint(window);
+        case WM_ERASEBKGND: return 1;  // the paint covers the whole client area
+        case WM_SIZE: InvalidateRect(window, nullptr, FALSE); return 0;
+        case WM_CLOSE: return OnClose(window);
+        case WM_DESTROY: return OnDestroy(window);
+        case WM_COMMAND: return OnCommand(window, LOWORD(wParam));
+        default: return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+bool RegisterControlPanelClass(HINSTANCE instance, HICON icon) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = ControlPanelProc;
+    wc.hInstance = instance;
+    wc.hIcon = icon;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    wc.lpszClassName = kControlPanelClass;
+    return RegisterClassExW(&wc) != 0;
+}
+
+// The large check box draws itself; its class exists from start-up so that
+// the panel's pages can create it.
+bool RegisterLargeCheckboxClass(HINSTANCE instance) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.cbWndExtra = 16;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kLargeCheckboxClass;
+    return RegisterClassExW(&wc) != 0;
+}
+
+RECT ControlPanelRect(const RECT& area, double dpiScale) {
+    const int areaWidth = area.right - area.left;
+    const int areaHeight = area.bottom - area.top;
+    const int width = std::min(ScaleLogical(kPanelLogicalWidth, dpiScale), areaWidth);
+    const int height = std::min(ScaleLogical(kPanelLogicalHeight, dpiScale), areaHeight);
+    const int spareWidth = areaWidth - width;
+    const int spareHeight = areaHeight - height;
+    const int left = area.left + (spareWidth >= 2 ? spareWidth >> 1 : 0);
+    const int top = area.top + (spareHeight >= 2 ? spareHeight >> 1 : 0);
+    return RECT{left, top, left + width, top + height};
+}
+
+HWND CreateControlPanel(HINSTANCE instance, const RECT& workArea) {
+    const RECT r = ControlPanelRect(workArea, g_app.dpiScale);
+    return CreateWindowExW(0, kControlPanelClass, kControlPanelTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, r.left,
+                           r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, nullptr);
+}

@@ -1,0 +1,35 @@
+// The control panel: the program's main window.
+#pragma once
+
+#include <windows.h>
+
+#include "app/WinHandles.h"
+
+constexpr wchar_t kControlPanelClass[] = L"VelmaroControlPanel";
+constexpr wchar_t kLargeCheckboxClass[] = L"VelmaroLargeCheckbox";
+constexpr wchar_t kControlPanelTitle[] = L"Velmaro v2.1.3";
+
+// Logical size the panel asks for before it is capped to the work area.
+constexpr int kPanelLogicalWidth = 1160;
+constexpr int kPanelLogicalHeight = 850;
+
+// State the panel keeps beside AppState.
+struct PanelState {
+    bool panelReady = false;  // every control exists
+    UniqueFont uiFont;
+    UniqueFont titleFont;
+    UniqueFont smallFont;
+    HICON icon = nullptr;  // shared resource icon, not owned
+};
+
+extern PanelState g_panel;
+
+LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+bool RegisterControlPanelClass(HINSTANCE instance, HICON icon);
+bool RegisterLargeCheckboxClass(HINSTANCE instance);
+
+// The panel's rectangle: the scaled size capped to the work area, centred in it.
+RECT ControlPanelRect(const RECT& workArea, double dpiScale);
+
+HWND CreateControlPanel(HINSTANCE instance, const RECT& workArea);

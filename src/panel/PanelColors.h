@@ -1,0 +1,12 @@
+// The control panel's palette (COLORREF, written here as RGB).
+#pragma once
+
+#include <windows.h>
+
+constexpr COLORREF kPanelPageColor = RGB(0xF6, 0xF8, 0xF9);
+constexpr COLORREF kPanelWhite = RGB(0xFF, 0xFF, 0xFF);
+constexpr COLORREF kPanelStatusStrip = RGB(0xEC, 0xF1, 0xF3);
+constexpr COLORREF kPanelDivider = RGB(0xDD, 0xE3, 0xE7);
+constexpr COLORREF kPanelText = RGB(0x1E, 0x27, 0x2E);
+constexpr COLORREF kPanelMutedText = RGB(0x67, 0x73, 0x7C);
+constexpr COLORREF kPanelPlayingText = RGB(0x00, 0x75, 0x65);

@@ -1,0 +1,15 @@
+// Control ids of the control panel; they double as command ids.
+#pragma once
+
+constexpr int kIdDonationTable = 1001;
+constexpr int kIdNameBox = 1002;
+constexpr int kIdAmountBox = 1003;
+constexpr int kIdApplyAndSave = 1007;
+constexpr int kIdSpeedBox = 1014;
+constexpr int kIdStatusLine = 1056;
+constexpr int kIdSearchBox = 8001;
+
+// Alt accelerator commands.
+constexpr int kFirstAltCommand = 50001;
+constexpr int kLastAltCommand = 50034;
+
