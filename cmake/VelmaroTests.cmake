@@ -17,6 +17,7 @@ velmaro_test_executable(velmaro_app_tests app)
 velmaro_test_executable(velmaro_resource_tests resources)
 add_dependencies(velmaro_resource_tests velmaro)
 target_compile_definitions(velmaro_resource_tests PRIVATE VELMARO_EXE_NAME=L"velmaro.exe")
+target_link_libraries(velmaro_resource_tests PRIVATE version)
 
 # Prepares the Wine prefix, the display and a persistent wineserver once for
 # all tests, and ends exactly what it started afterwards.

@@ -1,0 +1,283 @@
+// The real windows, created in this process, driven by the messages an
+// operator's actions produce.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "TestFolder.h"
+#include "app/Accelerators.h"
+#include "app/AppState.h"
+#include "app/Dpi.h"
+#include "app/MessageLoop.h"
+#include "app/Startup.h"
+#include "caption/CaptionPlacement.h"
+#include "caption/CaptionWindow.h"
+#include "panel/ControlPanel.h"
+#include "panel/PanelIds.h"
+#include "panel/PanelPaint.h"
+
+namespace {
+
+std::vector<int> g_panelCommands;
+WNDPROC g_originalPanelProc = nullptr;
+
+// Records the commands that reach the panel, then lets the panel act on them.
+LRESULT CALLBACK RecordingPanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND) g_panelCommands.push_back(LOWORD(wParam));
+    return CallWindowProcW(g_originalPanelProc, window, message, wParam, lParam);
+}
+
+void DrainMessages() {
+    MSG m;
+    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+        if (m.message == WM_QUIT) continue;
+        TranslateMessage(&m);
+        DispatchMessageW(&m);
+    }
+}
+
+bool QuitPosted() {
+    MSG m;
+    return PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
+}
+
+void SetKeyDown(int key, bool down) {
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    state[key] = down ? 0x80 : 0;
+    SetKeyboardState(state);
+}
+
+class WindowTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        g_app.instance = GetModuleHandleW(nullptr);
+        RegisterWindowClasses();
+    }
+
+    void SetUp() override {
+        g_app.exiting = false;
+        g_app.paused = true;
+        g_app.registeredHotkeyCount = 0;
+        g_app.notifyIcon = NOTIFYICONDATAW{};
+        g_app.listPath = folder_.File(L"donations.txt");
+        g_app.settingsPath = folder_.File(L"settings.ini");
+        g_app.list.clear();
+        g_app.settings = AppSettings{};
+        g_app.settings.x = 10;
+        g_app.settings.y = 600;
+        g_app.settings.width = 900;
+        g_app.settings.height = 128;
+        CreateMainWindows();
+        ASSERT_NE(g_app.captionWindow, nullptr);
+        ASSERT_NE(g_app.controlPanel, nullptr);
+        g_panelCommands.clear();
+        g_originalPanelProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(g_app.controlPanel, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingPanelProc)));
+    }
+
+    void TearDown() override {
+        SetKeyDown(VK_CONTROL, false);
+        for (HWND* w : {&g_app.helpWindow, &g_app.importWindow}) {
+            if (*w && IsWindow(*w)) DestroyWindow(*w);
+            *w = nullptr;
+        }
+        if (g_app.captionWindow) DestroyWindow(g_app.captionWindow);
+        if (g_app.controlPanel) DestroyWindow(g_app.controlPanel);
+        DrainMessages();
+        QuitPosted();
+        g_app.captionWindow = nullptr;
+        g_app.controlPanel = nullptr;
+        g_app.list.clear();
+        g_app.exiting = false;
+    }
+
+    void RouteKey(HWND target, UINT message, WPARAM key) {
+        MSG m{};
+        m.hwnd = target;
+        m.message = message;
+        m.wParam = key;
+        const bool alt = message == WM_SYSKEYDOWN;
+        m.lParam = alt ? (1 << 29) : 0;  // bit 29: Alt is down
+        SetKeyDown(VK_MENU, alt);
+        RouteMessage(m);
+        SetKeyDown(VK_MENU, false);
+        DrainMessages();
+    }
+
+    HWND MakeChildWindow(HWND parent) {
+        return CreateWindowExW(0, L"STATIC", L"", parent ? WS_CHILD | WS_VISIBLE : WS_POPUP, 0, 0, 10, 10, parent,
+                               nullptr, g_app.instance, nullptr);
+    }
+
+    TestFolder folder_;
+};
+
+TEST_F(WindowTest, PanelAndCaptionAreCreatedAsTheProgramNeedsThem) {
+    wchar_t title[64] = {};
+    GetWindowTextW(g_app.controlPanel, title, 64);
+    EXPECT_STREQ(title, L"Velmaro v2.1.3");
+    wchar_t className[64] = {};
+    GetClassNameW(g_app.controlPanel, className, 64);
+    EXPECT_STREQ(className, L"VelmaroControlPanel");
+    const LONG_PTR panelStyle = GetWindowLongPtrW(g_app.controlPanel, GWL_STYLE);
+    EXPECT_EQ(panelStyle & (WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
+
+    GetClassNameW(g_app.captionWindow, className, 64);
+    EXPECT_STREQ(className, L"VelmaroWindow");
+    const LONG_PTR exStyle = GetWindowLongPtrW(g_app.captionWindow, GWL_EXSTYLE);
+    const LONG_PTR wanted = WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT | WS_EX_TOPMOST;
+    EXPECT_EQ(exStyle & wanted, wanted);
+    EXPECT_EQ(GetWindowLongPtrW(g_app.captionWindow, GWL_STYLE) & WS_POPUP, WS_POPUP);
+    EXPECT_FALSE(IsWindowVisible(g_app.captionWindow));
+    EXPECT_EQ(SendMessageW(g_app.captionWindow, WM_NCHITTEST, 0, MAKELPARAM(20, 620)), HTTRANSPARENT);
+}
+
+TEST_F(WindowTest, PlacingAPausedCaptionMovesItButNeverShowsIt) {
+    ShowWindow(g_app.captionWindow, SW_SHOWNOACTIVATE);
+    g_app.settings.x = 40;
+    g_app.settings.y = 500;
+    g_app.settings.width = 700;
+    g_app.settings.height = 140;
+    ApplyCaptionPlacement();
+    EXPECT_FALSE(IsWindowVisible(g_app.captionWindow));
+    RECT r{};
+    GetWindowRect(g_app.captionWindow, &r);
+    EXPECT_EQ(r.left, 40);
+    EXPECT_EQ(r.top, 500);
+    EXPECT_EQ(r.right - r.left, 700);
+    EXPECT_EQ(r.bottom - r.top, 140);
+}
+
+TEST_F(WindowTest, ClosingWithoutAWayBackExitsAndSavesTheList) {
+    g_app.list = {{L"张三", L"100元"}};
+    SendMessageW(g_app.controlPanel, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(g_app.exiting);
+    EXPECT_EQ(g_app.captionWindow, nullptr);
+    EXPECT_EQ(g_app.controlPanel, nullptr);
+    EXPECT_TRUE(QuitPosted());
+    EXPECT_EQ(ReadBytes(g_app.listPath), "\xEF\xBB\xBF# name,amount\n\xE5\xBC\xA0\xE4\xB8\x89,100\xE5\x85\x83\n");
+}
+
+TEST_F(WindowTest, ClosingWhileAHotkeyCanBringItBackOnlyHidesThePanel) {
+    g_app.registeredHotkeyCount = 1;
+    ShowWindow(g_app.controlPanel, SW_SHOW);
+    SendMessageW(g_app.controlPanel, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(g_app.exiting);
+    ASSERT_NE(g_app.controlPanel, nullptr);
+    EXPECT_TRUE(IsWindow(g_app.controlPanel));
+    EXPECT_FALSE(IsWindowVisible(g_app.controlPanel));
+    EXPECT_TRUE(IsWindow(g_app.captionWindow));
+    EXPECT_FALSE(QuitPosted());
+}
+
+TEST_F(WindowTest, DestroyingTheCaptionOutsideTheExitPathDoesNotQuit) {
+    DestroyWindow(g_app.captionWindow);
+    EXPECT_EQ(g_app.captionWindow, nullptr);
+    EXPECT_FALSE(QuitPosted());
+}
+
+TEST_F(WindowTest, CtrlSOnThePanelAppliesAndSaves) {
+    g_app.list = {{L"A", L"1元"}};
+    ShowWindow(g_app.controlPanel, SW_SHOW);
+    SetFocus(g_app.controlPanel);
+    ASSERT_EQ(GetFocus(), g_app.controlPanel);
+    SetKeyDown(VK_CONTROL, true);
+    RouteKey(g_app.controlPanel, WM_KEYDOWN, 'S');
+    SetKeyDown(VK_CONTROL, false);
+    ASSERT_EQ(g_panelCommands.size(), 1u);
+    EXPECT_EQ(g_panelCommands[0], kIdApplyAndSave);
+    EXPECT_TRUE(FileExists(g_app.listPath));
+}
+
+TEST_F(WindowTest, AltKeysReachThePanelAsAcceleratorCommands) {
+    g_app.accelerators = CreateAltAcceleratorTable();
+    ShowWindow(g_app.controlPanel, SW_SHOW);
+    SetFocus(g_app.controlPanel);
+    RouteKey(g_app.controlPanel, WM_SYSKEYDOWN, '6');
+    RouteKey(g_app.controlPanel, WM_SYSKEYDOWN, '7');
+    ASSERT_EQ(g_panelCommands.size(), 2u);
+    EXPECT_EQ(g_panelCommands[0], 50033);
+    EXPECT_EQ(g_panelCommands[1], 50032);
+
+    // A key for the help window never reaches the accelerators.
+    g_panelCommands.clear();
+    g_app.helpWindow = MakeChildWindow(nullptr);
+    RouteKey(g_app.helpWindow, WM_SYSKEYDOWN, 'N');
+    EXPECT_TRUE(g_panelCommands.empty());
+
+    DestroyAcceleratorTable(g_app.accelerators);
+    g_app.accelerators = nullptr;
+}
+
+TEST_F(WindowTest, EscapeClosesTheHelpAndImportWindows) {
+    g_app.helpWindow = MakeChildWindow(nullptr);
+    HWND helpChild = MakeChildWindow(g_app.helpWindow);
+    RouteKey(helpChild, WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_FALSE(IsWindow(g_app.helpWindow));
+    g_app.helpWindow = nullptr;
+
+    g_app.importWindow = MakeChildWindow(nullptr);
+    RouteKey(g_app.importWindow, WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_FALSE(IsWindow(g_app.importWindow));
+    g_app.importWindow = nullptr;
+}
+
+// Reads one pixel of a top-down 32-bit DIB as COLORREF.
+COLORREF PixelAt(const unsigned* bits, int width, int x, int y) {
+    const unsigned p = bits[y * width + x];
+    return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+}
+
+TEST(PanelPaint, FrameZonesHaveTheirColoursAtAnyScale) {
+    for (double scale : {1.0, 1.5}) {
+        SCOPED_TRACE(scale);
+        const int width = ScaleLogical(1160, scale);
+        const int height = ScaleLogical(850, scale);
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        MemoryDC dc(nullptr);
+        UniqueBitmap bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        ASSERT_TRUE(bitmap);
+        SelectedObject selected(dc.get(), bitmap.get());
+
+        PanelFrame frame;
+        frame.clientWidth = width;
+        frame.clientHeight = height;
+        frame.dpiScale = scale;
+        frame.entryCount = 12;
+        PaintPanelFrame(dc.get(), frame);
+        GdiFlush();
+
+        const auto* p = static_cast<const unsigned*>(bits);
+        auto S = [scale](int v) { return ScaleLogical(v, scale); };
+        const int paneLeft = S(1160 - 368);
+        EXPECT_EQ(PixelAt(p, width, 5, 5), RGB(0xFF, 0xFF, 0xFF));                      // header band
+        EXPECT_EQ(PixelAt(p, width, 5, S(126) + 5), RGB(0xF6, 0xF8, 0xF9));             // list area
+        EXPECT_EQ(PixelAt(p, width, paneLeft, S(300)), RGB(0xDD, 0xE3, 0xE7));          // divider
+        EXPECT_EQ(PixelAt(p, width, paneLeft + S(20), S(300)), RGB(0xFF, 0xFF, 0xFF));  // right pane
+        EXPECT_EQ(PixelAt(p, width, width / 2, height - 2), RGB(0xEC, 0xF1, 0xF3));     // status strip
+        EXPECT_EQ(PixelAt(p, width, paneLeft + S(20), S(126) - 1), RGB(0xFF, 0xFF, 0xFF));
+
+        // The entry count and the playback state are drawn into the status strip.
+        auto inkIn = [&](int left, int right) {
+            int ink = 0;
+            for (int y = height - S(32); y < height; ++y) {
+                for (int x = left; x < right; ++x) {
+                    if (PixelAt(p, width, x, y) != RGB(0xEC, 0xF1, 0xF3)) ++ink;
+                }
+            }
+            return ink;
+        };
+        EXPECT_GT(inkIn(width - S(120), width - S(24)), 0);
+        EXPECT_GT(inkIn(S(24), S(176)), 0);
+        EXPECT_EQ(inkIn(S(400), S(700)), 0);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Starts the real velmaro.exe under Wine from a fresh run folder, waits for
+# the control panel window, takes a screenshot of the display and checks that
+# the panel is drawn: its header band, list area and status strip in their
+# colours, and text in the status strip.
+#   panel-screenshot.sh WINE_RUN STATE_DIR VELMARO_EXE OUT_DIR
+set -u
+WINE_RUN="$1"; STATE="$2"; EXE="$3"; OUT="$4"
+mkdir -p "$OUT"
+fail() { echo "FAILED: $*" >&2; [ -n "${PROGRAM_PID:-}" ] && kill "$PROGRAM_PID" 2>/dev/null; exit 1; }
+
+# The exe is statically linked: only system DLLs may be imported.
+imports=$(x86_64-w64-mingw32-objdump -p "$EXE" | awk '/DLL Name/ {print tolower($3)}')
+for dll in $imports; do
+  case "$dll" in
+    libstdc++*|libgcc*|libwinpthread*) fail "velmaro.exe imports $dll" ;;
+  esac
+done
+
+"$WINE_RUN" --state "$STATE" --setup || fail "no Wine session"
+# shellcheck disable=SC1090
+. "$STATE/session"
+export DISPLAY
+
+RUN_DIR=$(mktemp -d "$STATE/screenshot.XXXXXX")
+cp "$EXE" "$RUN_DIR/velmaro.exe"
+printf '\xef\xbb\xbf# name,amount\n\xe5\xbc\xa0\xe4\xb8\x89,100\xe5\x85\x83\nZhang Wei,1,000\xe5\x85\x83\n' > "$RUN_DIR/donations.txt"
+chmod -R a+rwX "$RUN_DIR"
+
+"$WINE_RUN" --state "$STATE" "$RUN_DIR/velmaro.exe" &
+PROGRAM_PID=$!
+
+WINDOW=$(timeout 60 xdotool search --sync --name '^Velmaro v2\.1\.3$' | head -n 1)
+[ -n "$WINDOW" ] || fail "no window titled 'Velmaro v2.1.3' appeared"
+sleep 2
+eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+import -window root "$OUT/panel.png" || fail "screenshot failed"
+
+pixel() { convert "$OUT/panel.png" -format "%[hex:p{$1,$2}]" info: 2>/dev/null | cut -c1-6; }
+expect_colour() {
+  local got
+  got=$(pixel "$1" "$2")
+  [ "$got" = "$3" ] || fail "pixel at $1,$2 is #$got, expected #$3 ($4)"
+}
+# Window-relative points; the client area starts at the window's origin (no window manager).
+expect_colour $((X + 10)) $((Y + 10)) FFFFFF "header band"
+expect_colour $((X + 10)) $((Y + 200)) F6F8F9 "list area"
+expect_colour $((X + WIDTH / 2)) $((Y + HEIGHT - 3)) ECF1F3 "status strip"
+
+# The status strip carries text ("已暂停 · 字幕已隐藏" and "2 条名单").
+colours=$(convert "$OUT/panel.png" -crop "$((WIDTH))x26+$X+$((Y + HEIGHT - 30))" -unique-colors -format '%w' info:)
+[ "${colours:-0}" -gt 3 ] || fail "the status strip holds no text"
+
+kill "$PROGRAM_PID" 2>/dev/null
+wait "$PROGRAM_PID" 2>/dev/null
+# The program must not have rewritten the operator's unchanged list.
+cmp -s "$RUN_DIR/donations.txt" <(printf '\xef\xbb\xbf# name,amount\n\xe5\xbc\xa0\xe4\xb8\x89,100\xe5\x85\x83\nZhang Wei,1,000\xe5\x85\x83\n') \
+  || fail "donations.txt changed"
+rm -rf "$RUN_DIR"
+echo "panel window drawn; screenshot in $OUT/panel.png"
