@@ -70,6 +70,8 @@ bool ParseLine(std::wstring_view rawLine, std::wstring_view unit, DonationEntry&
     return true;
 }
 
+bool HasLineBreak(std::wstring_view text) { return text.find_first_of(L"\r\n") != std::wstring_view::npos; }
+
 // A line break inside a field would split the entry in two on the next load.
 std::wstring WithoutLineBreaks(std::wstring_view text) {
     std::wstring out(text);
@@ -87,6 +89,11 @@ std::wstring QuotedName(std::wstring_view name) {
     }
     out += L'"';
     return out;
+}
+
+// Written as it is: nothing in it could be read differently.
+bool NameIsPlain(std::wstring_view name) {
+    return name.empty() || (name[0] != L'#' && name[0] != L'"' && !HasFieldSeparator(name));
 }
 
 std::wstring NameField(const std::wstring& name) {
@@ -120,15 +127,25 @@ DonationList ParseDonationListBytes(std::string_view bytes, std::wstring_view un
 
 std::string SerializeDonationList(const DonationList& list) {
     std::string bytes;
-    bytes.reserve(sizeof(kBom) + sizeof(kHeader) + list.size() * 24);
+    bytes.reserve(sizeof(kBom) + sizeof(kHeader) + list.size() * 32);
     bytes += kBom;
     bytes += kHeader;
     for (const DonationEntry& entry : list) {
-        const std::wstring name = WithoutLineBreaks(entry.name);
-        const std::wstring amount = WithoutLineBreaks(entry.amount);
-        bytes += ToUtf8(NameField(name));
-        bytes += ',';
-        bytes += ToUtf8(amount);
+        if (HasLineBreak(entry.name) || HasLineBreak(entry.amount)) {
+            const std::wstring name = WithoutLineBreaks(entry.name);
+            AppendUtf8(bytes, NameField(name));
+            bytes += ',';
+            AppendUtf8(bytes, WithoutLineBreaks(entry.amount));
+        } else {
+            // The common case: no copies on the way to the bytes.
+            if (NameIsPlain(entry.name)) {
+                AppendUtf8(bytes, entry.name);
+            } else {
+                AppendUtf8(bytes, NameField(entry.name));
+            }
+            bytes += ',';
+            AppendUtf8(bytes, entry.amount);
+        }
         bytes += '\n';
     }
     return bytes;

@@ -4,7 +4,7 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-void AppendUtf8(std::string& out, char32_t c) {
+void AppendCodePoint(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
     } else if (c < 0x800) {
@@ -39,6 +39,11 @@ bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 std::string ToUtf8(std::wstring_view text) {
     std::string out;
     out.reserve(text.size() * 3);
+    AppendUtf8(out, text);
+    return out;
+}
+
+void AppendUtf8(std::string& out, std::wstring_view text) {
     for (size_t i = 0; i < text.size(); ++i) {
         char32_t c = static_cast<char16_t>(text[i]);
         if (c >= 0xD800 && c <= 0xDBFF) {
@@ -47,7 +52,7 @@ std::string ToUtf8(std::wstring_view text) {
                 if (low >= 0xDC00 && low <= 0xDFFF) {
                     c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
                     ++i;
-                    AppendUtf8(out, c);
+                    AppendCodePoint(out, c);
                     continue;
                 }
             }
@@ -55,9 +60,8 @@ std::string ToUtf8(std::wstring_view text) {
         } else if (c >= 0xDC00 && c <= 0xDFFF) {
             c = kReplacement;
         }
-        AppendUtf8(out, c);
+        AppendCodePoint(out, c);
     }
-    return out;
 }
 
 // Decodes with one U+FFFD per maximal ill-formed subsequence, the same

@@ -7,4 +7,6 @@
 #include <string_view>
 
 std::string ToUtf8(std::wstring_view text);
+// Appends the UTF-8 bytes of text to out (same replacement rule).
+void AppendUtf8(std::string& out, std::wstring_view text);
 std::wstring FromUtf8(std::string_view bytes);

@@ -25,6 +25,16 @@ protected:
         g_app.list.clear();
     }
 
+    // A list saved twice, so that both the file and its backup exist.
+    void SaveTwoGenerations() {
+        g_app.list = {{L"A", L"1元"}};
+        SaveDonationList();
+        g_app.list.push_back({L"B", L"2元"});
+        SaveDonationList();
+        ASSERT_TRUE(g_app.listSaved);
+        ASSERT_TRUE(FileExists(Backup()));
+    }
+
     std::wstring Path() const { return g_app.listPath; }
     std::wstring Backup() const { return g_app.listPath + L".bak"; }
     std::wstring Pending() const { return g_app.listPath + L".pending"; }
@@ -126,10 +136,7 @@ TEST_F(ListFileTest, ChangedSaveTurnsThePreviousFileIntoTheBackup) {
 }
 
 TEST_F(ListFileTest, SavingAnUnchangedListWritesNothing) {
-    g_app.list = {{L"A", L"1元"}};
-    SaveDonationList();
-    g_app.list.push_back({L"B", L"2元"});
-    SaveDonationList();
+    SaveTwoGenerations();
     const unsigned long long identity = FileIdentity(Path());
     const std::string backup = ReadBytes(Backup());
     ASSERT_NE(identity, 0u);
@@ -143,10 +150,7 @@ TEST_F(ListFileTest, SavingAnUnchangedListWritesNothing) {
 }
 
 TEST_F(ListFileTest, ReadOnlyTargetRefusesTheSaveAndTouchesNothing) {
-    g_app.list = {{L"A", L"1元"}};
-    SaveDonationList();
-    g_app.list.push_back({L"B", L"2元"});
-    SaveDonationList();
+    SaveTwoGenerations();
     const std::string target = ReadBytes(Path());
     const std::string backup = ReadBytes(Backup());
     ASSERT_TRUE(SetFileAttributesW(Path().c_str(), FILE_ATTRIBUTE_READONLY));
@@ -196,10 +200,7 @@ TEST_F(ListFileTest, StalePendingFileIsOverwritten) {
 }
 
 TEST_F(ListFileTest, PendingFileThatCannotBeWrittenLeavesBothFilesUntouched) {
-    g_app.list = {{L"A", L"1元"}};
-    SaveDonationList();
-    g_app.list.push_back({L"B", L"2元"});
-    SaveDonationList();
+    SaveTwoGenerations();
     const std::string target = ReadBytes(Path());
     const std::string backup = ReadBytes(Backup());
     // A folder in the pending file's place makes its creation fail.
