@@ -9,6 +9,7 @@
 #include "app/AppState.h"
 #include "app/Dpi.h"
 #include "app/MessageLoop.h"
+#include "app/Tray.h"
 #include "caption/CaptionFont.h"
 #include "caption/CaptionPlacement.h"
 #include "caption/CaptionWindow.h"
@@ -115,7 +116,7 @@ int RunVelmaro(HINSTANCE instance, int showCommand) {
     LoadStartupData();
     RegisterWindowClasses();
     CreateMainWindows();
-    // The tray icon is added here once it exists (it is not yet part of the program).
+    AddTrayIcon();
     RegisterHotkeys();
     g_app.accelerators = CreateAltAcceleratorTable();
     if (g_app.captionWindow) ApplyCaptionPlacement();
