@@ -1,5 +1,6 @@
 #include "caption/CaptionContent.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/AppState.h"
@@ -21,4 +22,17 @@ int CaptionFontPixels() {
     const int base = MulDiv(g_app.settings.fontSize, static_cast<int>(dpi), 72);
     const double scaled = std::round(base * ScreenScale());
     return static_cast<int>(std::clamp(scaled, 10.0, 640.0));
+}
+
+int GlyphPaddingFor(bool outline, int outlineSize, bool shadow, int shadowSize, double scale) {
+    int po = 0;
+    if (outline) po = static_cast<int>(std::ceil(std::clamp(scale * outlineSize, 0.5, 24.0))) + 1;
+    int ps = 0;
+    if (shadow) ps = static_cast<int>(std::ceil(std::clamp(scale * shadowSize, 0.5, 40.0))) + 1;
+    return po + std::max(po, ps);
+}
+
+int GlyphPadding() {
+    const AppSettings& s = g_app.settings;
+    return GlyphPaddingFor(s.textOutline, s.outlineSize, s.textShadow, s.shadowSize, ScreenScale());
 }

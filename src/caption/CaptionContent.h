@@ -6,3 +6,7 @@ void InvalidateCaptionLayout();
 
 // Em height of the caption font in pixels (DPI and screen scale included).
 int CaptionFontPixels();
+
+// Extra pixels on each run's width and height so outline and shadow fit.
+int GlyphPaddingFor(bool outline, int outlineSize, bool shadow, int shadowSize, double screenScale);
+int GlyphPadding();

@@ -1,16 +1,170 @@
 #include "caption/CaptionPlacement.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
 #include "app/AppState.h"
 #include "caption/CaptionContent.h"
+#include "caption/CaptionFont.h"
+#include "panel/SettingsControls.h"
+#include "settings/SettingsFile.h"
+
+namespace {
+
+constexpr int kMinimumCaptionHeight = 64;
+constexpr double kLineFactor = 1.35;
+constexpr int kMinimumLayoutWidth = 180;
+constexpr int kMinimumLayoutHeight = 40;
+
+int RoundHalfAway(double v) { return static_cast<int>(std::round(v)); }
+
+DirectionLayout& Layout(ScrollDirection d) { return g_app.directions.layouts[static_cast<size_t>(DirectionIndex(d))]; }
+DockState& Dock(ScrollDirection d) { return g_app.directions.docks[static_cast<size_t>(DirectionIndex(d))]; }
+
+}  // namespace
+
+int BottomSnapDistance(int workHeight) {
+    if (workHeight < 720) return 24;
+    return 2 * std::min(workHeight / 60, 36);
+}
+
+VerticalSpan GrowToMinimumHeight(int y, int height, int minimum, const RECT& w) {
+    if (height >= minimum) return {y, height};
+    const int workHeight = w.bottom - w.top;
+    const int distance = std::abs(y + height - w.bottom);
+    const int grown = std::min(minimum, workHeight);
+    if (distance <= BottomSnapDistance(workHeight)) return {w.bottom - grown, grown};
+    return {y, grown};
+}
+
+DirectionLayout MoveLayoutToScreen(const DirectionLayout& l, const DockState& dock, const RECT& o, const RECT& n) {
+    const int oldWidth = o.right - o.left;
+    const int oldHeight = o.bottom - o.top;
+    const int newWidth = n.right - n.left;
+    const int newHeight = n.bottom - n.top;
+    const double kx = oldWidth > 0 ? std::max(kMinimumLayoutWidth, newWidth) / static_cast<double>(oldWidth) : 1.0;
+    const double ky = oldHeight > 0 ? std::max(kMinimumLayoutHeight, newHeight) / static_cast<double>(oldHeight) : 1.0;
+    DirectionLayout moved = l;
+    moved.x = n.left + RoundHalfAway((l.x - o.left) * kx);
+    moved.width = std::max(kMinimumLayoutWidth, RoundHalfAway(l.width * kx));
+    moved.height = std::max(kMinimumLayoutHeight, RoundHalfAway(l.height * ky));
+    moved.y = dock.edge == DockEdge::Bottom ? n.bottom - moved.height - dock.bottomOffset : n.top + dock.topOffset;
+    return moved;
+}
+
+bool LiesOutsideEveryMonitor(const RECT& rect, const std::vector<MonitorEntry>& monitors) {
+    for (const MonitorEntry& m : monitors) {
+        RECT overlap{};
+        if (IntersectRect(&overlap, &rect, &m.monitorRect)) return false;
+    }
+    return true;
+}
+
+DirectionLayout BringLayoutOntoScreen(const DirectionLayout& l, const DockState& dock, const RECT& w,
+                                      const std::vector<MonitorEntry>& monitors) {
+    const RECT rect{l.x, l.y, l.x + l.width, l.y + l.height};
+    if (monitors.empty() || !LiesOutsideEveryMonitor(rect, monitors)) return l;
+    DirectionLayout back = l;
+    const int workWidth = w.right - w.left;
+    const int workHeight = w.bottom - w.top;
+    back.width = std::max(kMinimumLayoutWidth, std::min(l.width, workWidth));
+    back.height = std::max(kMinimumLayoutHeight, std::min(l.height, workHeight));
+    back.x = w.left;
+    const int y = dock.edge == DockEdge::Bottom ? w.bottom - back.height - dock.bottomOffset : w.top + dock.topOffset;
+    // The offset may be what pushed it off screen; keep it inside the work area.
+    const int top = static_cast<int>(w.top);
+    back.y = std::clamp(y, top, std::max(top, static_cast<int>(w.bottom) - back.height));
+    return back;
+}
+
+int MinimumCaptionHeight() {
+    const int text = static_cast<int>(std::ceil(kLineFactor * CaptionFontPixels())) + GlyphPadding();
+    return std::max(kMinimumCaptionHeight, text);
+}
+
+void EnsureMinimumCaptionHeight() {
+    AppSettings& s = g_app.settings;
+    if (s.direction != ScrollDirection::Horizontal) return;
+    const int minimum = MinimumCaptionHeight();
+    if (s.height >= minimum) return;
+    const VerticalSpan span = GrowToMinimumHeight(s.y, s.height, minimum, TargetWorkArea());
+    s.y = span.y;
+    s.height = span.height;
+    StoreActiveLayout(ScrollDirection::Horizontal);
+    RecordDockOffset(ScrollDirection::Horizontal);
+}
+
+void SelectTargetMonitor(int index) {
+    if (index < 0 || static_cast<size_t>(index) >= g_app.monitors.size()) return;
+    AppSettings& s = g_app.settings;
+    const int old = TargetMonitorIndex();
+    StoreActiveLayout(s.direction);
+    RecordDockOffset(s.direction);
+    const MonitorEntry& target = g_app.monitors[static_cast<size_t>(index)];
+    if (old >= 0 && old != index) {
+        const RECT from = g_app.monitors[static_cast<size_t>(old)].workArea;
+        for (ScrollDirection d : {ScrollDirection::Horizontal, ScrollDirection::Vertical}) {
+            Layout(d) = MoveLayoutToScreen(Layout(d), Dock(d), from, target.workArea);
+        }
+    }
+    s.monitor = target.deviceName;
+    LoadActiveLayout(s, Layout(s.direction));
+    RebuildCaptionFont();
+    EnsureMinimumCaptionHeight();
+    StoreActiveLayout(s.direction);
+    RefreshSettingsControls();
+    if (g_app.captionWindow) ApplyCaptionPlacement();
+    SaveSettings();
+}
 
 void ApplyCaptionPlacement() {
     HWND window = g_app.captionWindow;
     if (!window) return;
-    const AppSettings& s = g_app.settings;
-    const HWND order = s.topMost ? HWND_TOPMOST : HWND_NOTOPMOST;
-    UINT flags = SWP_NOACTIVATE;
-    // A paused caption must never appear because it was moved.
-    if (g_app.paused) flags |= SWP_HIDEWINDOW;
-    SetWindowPos(window, order, s.x, s.y, s.width, s.height, flags);
+    EnsureMinimumCaptionHeight();
     InvalidateCaptionLayout();
+    const AppSettings& s = g_app.settings;
+    UINT flags = SWP_NOACTIVATE;
+    if (!g_app.paused) flags |= SWP_SHOWWINDOW;
+    SetWindowPos(window, s.topMost ? HWND_TOPMOST : HWND_NOTOPMOST, s.x, s.y, s.width, s.height, flags);
+    // Placing never shows a paused caption.
+    if (g_app.paused) ShowWindow(window, SW_HIDE);
+    InvalidateRect(window, nullptr, FALSE);
+}
+
+void HandleDisplayChange() {
+    AppSettings& s = g_app.settings;
+    const std::wstring previous = s.monitor;
+    RefreshMonitorList();
+    int still = -1;
+    for (size_t i = 0; i < g_app.monitors.size(); ++i) {
+        if (lstrcmpiW(g_app.monitors[i].deviceName.c_str(), previous.c_str()) == 0) still = static_cast<int>(i);
+    }
+    if (still >= 0 || g_app.monitors.empty()) {
+        FillTargetScreenCombo();
+        RefreshSettingsControls();
+        RebuildCaptionFont();
+        if (g_app.captionWindow) ApplyCaptionPlacement();
+        return;
+    }
+    int primary = 0;
+    for (size_t i = 0; i < g_app.monitors.size(); ++i) {
+        if (g_app.monitors[i].primary) {
+            primary = static_cast<int>(i);
+            break;
+        }
+    }
+    s.monitor = g_app.monitors[static_cast<size_t>(primary)].deviceName;
+    FillTargetScreenCombo();
+    RefreshSettingsControls();
+    // The unplugged screen may have taken the caption with it: a layout that
+    // now lies outside every screen comes back onto the new target, so the
+    // operator is never left with a caption nobody can see.
+    StoreActiveLayout(s.direction);
+    const RECT work = g_app.monitors[static_cast<size_t>(primary)].workArea;
+    for (ScrollDirection d : {ScrollDirection::Horizontal, ScrollDirection::Vertical}) {
+        Layout(d) = BringLayoutOntoScreen(Layout(d), Dock(d), work, g_app.monitors);
+    }
+    LoadActiveLayout(s, Layout(s.direction));
+    SelectTargetMonitor(primary);
 }

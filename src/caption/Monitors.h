@@ -21,5 +21,13 @@ void SortMonitorsByDeviceName(std::vector<MonitorEntry>& monitors);
 // Rebuilds AppState.monitors from the desktop's monitors.
 void RefreshMonitorList();
 
-// Factor between the target screen's height and the primary screen's.
+// Height of the target's monitor rectangle over the primary's, 0.5..4;
+// 1 when either is unknown.
+double ScreenScaleIn(const std::vector<MonitorEntry>& monitors, int targetIndex);
 double ScreenScale();
+
+// The target-screen list's text for an entry: "显示器 1（主屏）  1920×1080".
+std::wstring MonitorListText(const MonitorEntry& entry);
+
+// Fills the panel's target-screen list and selects the target.
+void FillTargetScreenCombo();

@@ -5,6 +5,7 @@
 #include "app/AppState.h"
 #include "app/Dpi.h"
 #include "app/Playback.h"
+#include "caption/CaptionPlacement.h"
 #include "list/ListFile.h"
 #include "panel/PanelIds.h"
 #include "panel/PanelPaint.h"
@@ -103,6 +104,7 @@ LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_PAINT: return OnPaint(window);
         case WM_ERASEBKGND: return 1;  // the paint covers the whole client area
         case WM_SIZE: InvalidateRect(window, nullptr, FALSE); return 0;
+        case WM_DISPLAYCHANGE: HandleDisplayChange(); return 0;
         case WM_CLOSE: return OnClose(window);
         case WM_DESTROY: return OnDestroy(window);
         case WM_COMMAND: return OnCommand(window, LOWORD(wParam));

@@ -6,6 +6,7 @@ constexpr int kIdNameBox = 1002;
 constexpr int kIdAmountBox = 1003;
 constexpr int kIdApplyAndSave = 1007;
 constexpr int kIdSpeedBox = 1014;
+constexpr int kIdTargetScreenList = 1046;
 constexpr int kIdStatusLine = 1056;
 constexpr int kIdSearchBox = 8001;
 
