@@ -14,6 +14,7 @@ endfunction()
 
 velmaro_test_executable(velmaro_list_tests list)
 velmaro_test_executable(velmaro_app_tests app)
+velmaro_test_executable(velmaro_settings_tests settings)
 velmaro_test_executable(velmaro_resource_tests resources)
 add_dependencies(velmaro_resource_tests velmaro)
 target_compile_definitions(velmaro_resource_tests PRIVATE VELMARO_EXE_NAME=L"velmaro.exe")
