@@ -2,7 +2,8 @@
 # Starts the real velmaro.exe under Wine from a fresh run folder, waits for
 # the control panel window, takes a screenshot of the display and checks that
 # the panel is drawn: its header band, list area and status strip in their
-# colours, and text in the status strip.
+# colours, and text in the status strip. Closing the panel then ends the
+# program, which leaves settings.ini beside it.
 #   panel-screenshot.sh WINE_RUN STATE_DIR VELMARO_EXE OUT_DIR
 set -u
 WINE_RUN="$1"; STATE="$2"; EXE="$3"; OUT="$4"
@@ -25,6 +26,9 @@ export DISPLAY
 RUN_DIR=$(mktemp -d "$STATE/screenshot.XXXXXX")
 cp "$EXE" "$RUN_DIR/velmaro.exe"
 printf '\xef\xbb\xbf# name,amount\n\xe5\xbc\xa0\xe4\xb8\x89,100\xe5\x85\x83\nZhang Wei,1,000\xe5\x85\x83\n' > "$RUN_DIR/donations.txt"
+# Settings the program must read at start-up and keep through its save at exit.
+{ printf '\xff\xfe'; printf '[style]\r\nfontSize=44\r\n[custom]\r\nkeep=1\r\n' | iconv -f UTF-8 -t UTF-16LE; } \
+  > "$RUN_DIR/settings.ini"
 chmod -R a+rwX "$RUN_DIR"
 
 "$WINE_RUN" --state "$STATE" "$RUN_DIR/velmaro.exe" &
@@ -51,8 +55,21 @@ expect_colour $((X + WIDTH / 2)) $((Y + HEIGHT - 3)) ECF1F3 "status strip"
 colours=$(convert "$OUT/panel.png" -crop "$((WIDTH))x26+$X+$((Y + HEIGHT - 30))" -unique-colors -format '%w' info:)
 [ "${colours:-0}" -gt 3 ] || fail "the status strip holds no text"
 
-kill "$PROGRAM_PID" 2>/dev/null
+# Alt+F4 closes the panel; with neither tray icon nor hotkeys to bring it back
+# that ends the program through its exit path, which saves the settings.
+xdotool windowfocus --sync "$WINDOW" key alt+F4
+for _ in $(seq 1 100); do kill -0 "$PROGRAM_PID" 2>/dev/null || break; sleep 0.2; done
+if kill -0 "$PROGRAM_PID" 2>/dev/null; then
+  kill "$PROGRAM_PID"
+  fail "the program did not end when its panel was closed"
+fi
 wait "$PROGRAM_PID" 2>/dev/null
+[ "$(head -c 2 "$RUN_DIR/settings.ini" | xxd -p)" = "fffe" ] || fail "settings.ini was not written as UTF-16LE"
+settings=$(iconv -f UTF-16LE -t UTF-8 "$RUN_DIR/settings.ini" | tr -d '\r')
+grep -q '^\[dockVertical\]$' <<<"$settings" || fail "settings.ini lacks its sections"
+grep -q '^fontSize=44$' <<<"$settings" || fail "the font size read at start-up was not kept"
+grep -q '^keep=1$' <<<"$settings" || fail "a key the program does not own was lost"
+[ ! -e "$RUN_DIR/settings.ini.pending" ] || fail "a pending settings file was left behind"
 # The program must not have rewritten the operator's unchanged list.
 cmp -s "$RUN_DIR/donations.txt" <(printf '\xef\xbb\xbf# name,amount\n\xe5\xbc\xa0\xe4\xb8\x89,100\xe5\x85\x83\nZhang Wei,1,000\xe5\x85\x83\n') \
   || fail "donations.txt changed"

@@ -152,3 +152,49 @@ TEST_F(SettingsRecordTest, ALargeFontMakesTheHorizontalCaptionTaller) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SettingsRecordTest, AnUnpluggedTargetHandsTheCaptionToTheRemainingScreen) {
+    AppSettings& s = g_app.settings;
+    // The caption was set up on a screen that is no longer attached.
+    s.monitor = L"\\\\.\\DISPLAY9";
+    s.x = 6000;
+    s.y = 900;
+    g_app.directions.layouts[1] = DirectionLayout{6000, 0, 1920, 1080, 30, 3};
+    HandleDisplayChange();  // the real screens of this display
+    ASSERT_FALSE(g_app.monitors.empty());
+    const MonitorEntry* primary = &g_app.monitors[0];
+    for (const MonitorEntry& m : g_app.monitors) {
+        if (m.primary) primary = &m;
+    }
+    EXPECT_EQ(s.monitor, primary->deviceName);
+    RECT caption = ActiveCaptionRect(s);
+    RECT overlap{};
+    EXPECT_TRUE(IntersectRect(&overlap, &caption, &primary->workArea)) << "the caption must be findable";
+    const DirectionLayout& v = g_app.directions.layouts[1];
+    caption = RECT{v.x, v.y, v.x + v.width, v.y + v.height};
+    EXPECT_TRUE(IntersectRect(&overlap, &caption, &primary->workArea));
+}
+
+TEST_F(SettingsRecordTest, TargetScreenListShowsEveryScreenAndSelectsTheTarget) {
+    HWND panel = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    HWND combo = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | CBS_DROPDOWNLIST, 0, 0, 100, 200, panel,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(1046)), nullptr, nullptr);
+    ASSERT_NE(combo, nullptr);
+    g_app.controlPanel = panel;
+    g_app.settings.monitor = L"\\\\.\\DISPLAY2";
+    FillTargetScreenCombo();
+    FillTargetScreenCombo();  // refilling does not add the entries twice
+    ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 2);
+    wchar_t text[64] = {};
+    SendMessageW(combo, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, L"显示器 1（主屏）  1920×1080");
+    SendMessageW(combo, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, L"显示器 2  2560×1440");
+    EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 1);
+    g_app.controlPanel = nullptr;
+    DestroyWindow(panel);
+}
+
+}  // namespace
