@@ -198,3 +198,58 @@ TEST_F(SettingsRecordTest, TargetScreenListShowsEveryScreenAndSelectsTheTarget) 
 }
 
 }  // namespace
+
+namespace {
+
+struct MessageBoxSeen {
+    std::wstring text;
+    bool found = false;
+    bool yesAndNo = false;
+};
+
+// Waits for the confirmation on another thread, reads it and answers.
+DWORD WINAPI AnswerConfirmation(void* data) {
+    auto* seen = static_cast<std::pair<MessageBoxSeen*, int>*>(data);
+    for (int i = 0; i < 200; ++i) {
+        HWND box = FindWindowW(L"#32770", L"恢复默认");
+        if (box) {
+            wchar_t text[128] = {};
+            GetDlgItemTextW(box, 0xFFFF, text, 128);  // the message text's static control
+            seen->first->text = text;
+            seen->first->found = true;
+            seen->first->yesAndNo = GetDlgItem(box, IDYES) && GetDlgItem(box, IDNO) && !GetDlgItem(box, IDOK);
+            PostMessageW(box, WM_COMMAND, MAKEWPARAM(seen->second, BN_CLICKED), 0);
+            return 0;
+        }
+        Sleep(25);
+    }
+    return 0;
+}
+
+MessageBoxSeen ConfirmAndAnswer(int answer) {
+    MessageBoxSeen seen;
+    std::pair<MessageBoxSeen*, int> data{&seen, answer};
+    HANDLE thread = CreateThread(nullptr, 0, AnswerConfirmation, &data, 0, nullptr);
+    ConfirmRestoreDefaults();
+    WaitForSingleObject(thread, 10000);
+    CloseHandle(thread);
+    return seen;
+}
+
+TEST_F(SettingsRecordTest, RestoreDefaultsAsksFirstAndNoChangesNothing) {
+    g_app.settings.fontSize = 77;
+    MessageBoxSeen seen = ConfirmAndAnswer(IDNO);
+    ASSERT_TRUE(seen.found);
+    EXPECT_EQ(seen.text, L"确定要恢复默认设置吗？名单不会被清空。");
+    EXPECT_TRUE(seen.yesAndNo);
+    EXPECT_EQ(g_app.settings.fontSize, 77);
+    EXPECT_FALSE(FileExists(g_app.settingsPath));
+
+    seen = ConfirmAndAnswer(IDYES);
+    ASSERT_TRUE(seen.found);
+    EXPECT_EQ(g_app.settings.fontSize, 35);
+    EXPECT_TRUE(FileExists(g_app.settingsPath));
+    EXPECT_EQ(g_app.list.size(), 1u);
+}
+
+}  // namespace
