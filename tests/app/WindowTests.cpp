@@ -149,6 +149,15 @@ TEST_F(WindowTest, PlacingAPausedCaptionMovesItButNeverShowsIt) {
     EXPECT_EQ(r.bottom - r.top, 140);
 }
 
+TEST_F(WindowTest, TopmostOrderFollowsTheSetting) {
+    g_app.settings.topMost = false;
+    ApplyCaptionPlacement();
+    EXPECT_EQ(GetWindowLongPtrW(g_app.captionWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    g_app.settings.topMost = true;
+    ApplyCaptionPlacement();
+    EXPECT_EQ(GetWindowLongPtrW(g_app.captionWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, WS_EX_TOPMOST);
+}
+
 TEST_F(WindowTest, ClosingWithoutAWayBackExitsAndSavesTheList) {
     g_app.list = {{L"张三", L"100元"}};
     SendMessageW(g_app.controlPanel, WM_CLOSE, 0, 0);

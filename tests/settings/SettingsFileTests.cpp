@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "FakeMonitors.h"
 #include "TestFolder.h"
 #include "app/AppState.h"
 #include "list/Utf8.h"
@@ -29,22 +30,12 @@ std::string Utf16File(const std::string& utf8) {
     return bytes;
 }
 
-MonitorEntry FakeMonitor(const wchar_t* name, RECT rect, RECT work, bool primary) {
-    MonitorEntry m;
-    m.handle = reinterpret_cast<HMONITOR>(static_cast<INT_PTR>(0x1000 + (name[wcslen(name) - 1] - L'0')));
-    m.monitorRect = rect;
-    m.workArea = work;
-    m.deviceName = name;
-    m.primary = primary;
-    return m;
-}
-
 class SettingsFileTest : public testing::Test {
 protected:
     void SetUp() override {
         savedMonitors_ = g_app.monitors;
         // One 1920 × 1080 screen whose taskbar leaves a 1920 × 1040 work area.
-        g_app.monitors = {FakeMonitor(L"\\\\.\\DISPLAY1", {0, 0, 1920, 1080}, {0, 0, 1920, 1040}, true)};
+        g_app.monitors = {FakeScreen(L"\\\\.\\DISPLAY1", {0, 0, 1920, 1080}, true, 40)};
         g_app.settingsPath = folder_.File(L"settings.ini");
         ResetToDefaults();
     }
