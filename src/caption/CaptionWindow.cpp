@@ -1,10 +1,45 @@
 #include "caption/CaptionWindow.h"
 
 #include "app/AppState.h"
+#include "caption/CaptionLayout.h"
+#include "caption/CaptionMotion.h"
 
 namespace {
 
+struct CaptionRenderers {
+    CaptionRenderer* composition = nullptr;
+    CaptionRenderer* layered = nullptr;
+    bool compositionReady = false;
+};
+
+CaptionRenderers g_renderers;
+
+LRESULT OnCreate(HWND window) {
+    g_renderers.compositionReady = g_renderers.composition && g_renderers.composition->Initialise(window);
+    if (!g_renderers.compositionReady) SwitchCaptionToLayeredMode(window);
+    if (g_renderers.layered) g_renderers.layered->Initialise(window);
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    g_app.lastFrameCounter = now.QuadPart;
+    StartCaptionClock(window);
+    return 0;
+}
+
+LRESULT OnFrame(HWND window, bool frameMessage) {
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    if (StepCaptionMotion(now.QuadPart)) {
+        KeepCaptionTopmost(window);
+        DispatchCaptionFrame(window);
+    }
+    if (frameMessage) g_motion.framePending = 0;
+    return 0;
+}
+
 LRESULT OnDestroy(HWND window) {
+    if (g_renderers.composition && g_renderers.compositionReady) g_renderers.composition->Release();
+    g_renderers.compositionReady = false;
+    StopCaptionClock(window);
     if (g_app.captionWindow == window) g_app.captionWindow = nullptr;
     // Only the real exit path ends the program; any other destruction keeps it running.
     if (g_app.exiting) PostQuitMessage(0);
@@ -13,6 +48,7 @@ LRESULT OnDestroy(HWND window) {
 
 LRESULT OnPaint(HWND window) {
     PaintScope paint(window);
+    DispatchCaptionFrame(window);
     return 0;
 }
 
@@ -28,13 +64,44 @@ LRESULT OnRightButtonUp() {
 
 LRESULT CALLBACK CaptionWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_CREATE: return OnCreate(window);
         case WM_DESTROY: return OnDestroy(window);
+        case WM_TIMER: return OnFrame(window, false);
+        case kCaptionFrameMessage: return OnFrame(window, true);
         case WM_PAINT: return OnPaint(window);
         case WM_ERASEBKGND: return 1;
         case WM_NCHITTEST: return HTTRANSPARENT;
         case WM_RBUTTONUP: return OnRightButtonUp();
         default: return DefWindowProcW(window, message, wParam, lParam);
     }
+}
+
+void SetCaptionRenderers(CaptionRenderer* composition, CaptionRenderer* layered) {
+    g_renderers.composition = composition;
+    g_renderers.layered = layered;
+}
+
+void SwitchCaptionToLayeredMode(HWND window) {
+    LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    style = (style & ~static_cast<LONG_PTR>(WS_EX_NOREDIRECTIONBITMAP)) | WS_EX_LAYERED;
+    SetWindowLongPtrW(window, GWL_EXSTYLE, style);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void DispatchCaptionFrame(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    if (client.right < 1 || client.bottom < 1) return;
+    if (g_renderers.compositionReady) {
+        if (g_renderers.composition->RenderFrame(window, client.right, client.bottom)) return;
+        // A failure that left the renderer ready hands the window to the layered
+        // renderer for good; so does a device loss, where it released itself.
+        g_renderers.composition->Release();
+        g_renderers.compositionReady = false;
+        SwitchCaptionToLayeredMode(window);
+    }
+    if (g_renderers.layered) g_renderers.layered->RenderFrame(window, client.right, client.bottom);
 }
 
 bool RegisterCaptionWindowClass(HINSTANCE instance, HICON icon) {

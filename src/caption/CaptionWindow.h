@@ -6,6 +6,19 @@
 constexpr wchar_t kCaptionWindowClass[] = L"VelmaroWindow";
 constexpr UINT kCaptionFrameMessage = WM_APP + 2;
 
+class CaptionRenderer;
+
+// The renderers the window hands its frames to. The composition renderer is
+// used while it works; after its first failure the window turns layered and
+// uses the layered renderer for the rest of the run.
+void SetCaptionRenderers(CaptionRenderer* composition, CaptionRenderer* layered);
+
+// Turns the window into a layered window (for good).
+void SwitchCaptionToLayeredMode(HWND window);
+
+// Draws one frame with the active renderer.
+void DispatchCaptionFrame(HWND window);
+
 LRESULT CALLBACK CaptionWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Registers VelmaroWindow with the given icon; false when registration fails.

@@ -1,0 +1,133 @@
+#include "caption/CaptionLayout.h"
+
+#include <algorithm>
+
+#include "app/AppState.h"
+#include "list/AmountText.h"
+
+CaptionContent CurrentCaptionContent() {
+    const AppSettings& s = g_app.settings;
+    CaptionContent content;
+    content.titlePrefix = s.titlePrefix;
+    content.separator = s.separator;
+    content.nameAmountGap = s.nameAmountGap;
+    content.fontSize = s.fontSize;
+    content.entries.reserve(g_app.list.size());
+    for (const DonationEntry& entry : g_app.list) {
+        content.entries.emplace_back(entry.name, FormatAmountForDisplay(entry.amount, s.thousandsSeparator));
+    }
+    return content;
+}
+
+namespace {
+
+CaptionRun MakeRun(const std::wstring& text, CaptionRunKind kind, const TextMeasurer& measure) {
+    CaptionRun run;
+    run.text = text;
+    run.kind = kind;
+    run.size = measure(text);
+    return run;
+}
+
+void MeasureCommonRuns(CaptionStrip& strip, const CaptionContent& c, const TextMeasurer& measure) {
+    strip.titlePresent = !c.titlePrefix.empty();
+    strip.title = MakeRun(c.titlePrefix, CaptionRunKind::Title, measure);
+    strip.emptyNotice = MakeRun(kEmptyNoticeText, CaptionRunKind::EmptyNotice, measure);
+    strip.entries.reserve(c.entries.size());
+    for (const auto& [name, amount] : c.entries) {
+        CaptionEntryRuns entry;
+        entry.name = MakeRun(name, CaptionRunKind::Name, measure);
+        entry.amount = MakeRun(amount, CaptionRunKind::Amount, measure);
+        entry.width = entry.name.size.width + c.nameAmountGap + entry.amount.size.width;
+        strip.entries.push_back(std::move(entry));
+    }
+}
+
+}  // namespace
+
+CaptionStrip LayoutHorizontalStrip(const CaptionContent& c, int viewWidth, int viewHeight,
+                                   const TextMeasurer& measure) {
+    CaptionStrip strip;
+    strip.direction = ScrollDirection::Horizontal;
+    strip.viewWidth = viewWidth;
+    strip.viewHeight = viewHeight;
+    MeasureCommonRuns(strip, c, measure);
+    strip.separatorText = c.separator;
+    strip.separator = measure(c.separator);
+
+    const int gapT = strip.titlePresent ? c.nameAmountGap : 0;
+    const int x0 = strip.title.size.width + gapT;
+    int x = x0;
+    for (size_t i = 0; i < strip.entries.size(); ++i) {
+        CaptionEntryRuns& e = strip.entries[i];
+        if (i > 0) {
+            e.hasSeparator = true;
+            e.separatorX = x;
+            x += strip.separator.width;
+        }
+        e.name.x = x;
+        e.amount.x = x + e.name.size.width + c.nameAmountGap;
+        x += e.width;
+    }
+    strip.showsEmptyNotice = strip.entries.empty();
+    int total = x;
+    if (strip.showsEmptyNotice) {
+        strip.emptyNotice.x = x0;
+        total = x0 + strip.emptyNotice.size.width;
+    }
+
+    strip.stripWidth = std::max(1, total);
+    strip.stripHeight = viewHeight;
+    const int h = strip.entries.empty() ? strip.emptyNotice.size.height : strip.entries.front().name.size.height;
+    const int y = (strip.stripHeight - h) / 2;
+    strip.title.y = y;
+    strip.emptyNotice.y = y;
+    strip.separatorY = y;
+    for (CaptionEntryRuns& e : strip.entries) {
+        e.name.y = y;
+        e.amount.y = y;
+    }
+    const int cycle = viewWidth + total + kHorizontalEndGap;
+    strip.cycleLength = cycle > 0 ? cycle : 1;
+    return strip;
+}
+
+CaptionStrip LayoutVerticalStrip(const CaptionContent& c, int viewWidth, int viewHeight,
+                                 const TextMeasurer& measure) {
+    CaptionStrip strip;
+    strip.direction = ScrollDirection::Vertical;
+    strip.viewWidth = viewWidth;
+    strip.viewHeight = viewHeight;
+    MeasureCommonRuns(strip, c, measure);
+
+    const int extra = c.fontSize <= 29 ? 14 : c.fontSize / 2;
+    const int rowHeight = std::max(kMinimumRowHeight, measure(kRowHeightSample).height + extra);
+    strip.rowHeight = rowHeight;
+    const int titleRows = strip.titlePresent ? 1 : 0;
+    const int rows = std::max(1, static_cast<int>(strip.entries.size()) + titleRows);
+
+    strip.title.x = kVerticalLeftMargin;
+    strip.title.y = (rowHeight - strip.title.size.height) / 2;
+    for (size_t i = 0; i < strip.entries.size(); ++i) {
+        CaptionEntryRuns& e = strip.entries[i];
+        const int top = (static_cast<int>(i) + titleRows) * rowHeight;
+        e.name.x = kVerticalLeftMargin;
+        e.name.y = top + (rowHeight - e.name.size.height) / 2;
+        e.amount.x = kVerticalLeftMargin + e.name.size.width + c.nameAmountGap;
+        e.amount.y = top + (rowHeight - e.amount.size.height) / 2;
+    }
+    strip.showsEmptyNotice = strip.entries.empty() && !strip.titlePresent;
+    strip.emptyNotice.x = kVerticalLeftMargin;
+    strip.emptyNotice.y = (rowHeight - strip.emptyNotice.size.height) / 2;
+
+    strip.stripWidth = std::max(1, viewWidth);
+    strip.stripHeight = rows * rowHeight;
+    strip.cycleLength = strip.stripHeight;
+    return strip;
+}
+
+CaptionStrip LayoutCaptionStrip(ScrollDirection direction, const CaptionContent& content, int viewWidth,
+                                int viewHeight, const TextMeasurer& measure) {
+    return direction == ScrollDirection::Vertical ? LayoutVerticalStrip(content, viewWidth, viewHeight, measure)
+                                                  : LayoutHorizontalStrip(content, viewWidth, viewHeight, measure);
+}
