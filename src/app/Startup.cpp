@@ -13,6 +13,7 @@
 #include "caption/CaptionFont.h"
 #include "caption/CaptionPlacement.h"
 #include "caption/CaptionWindow.h"
+#include "caption/LayeredRenderer.h"
 #include "caption/Monitors.h"
 #include "list/ListFile.h"
 #include "panel/ControlPanel.h"
@@ -74,6 +75,8 @@ void RegisterWindowClasses() {
 }
 
 void CreateMainWindows() {
+    // No composition renderer yet: the caption window turns layered at creation.
+    SetCaptionRenderers(nullptr, &g_layeredRenderer);
     g_app.captionWindow = CreateCaptionWindow(g_app.instance);
     g_panel.icon = LoadApplicationIcon(ScaleLogical(28, g_app.dpiScale));
     g_app.controlPanel = CreateControlPanel(g_app.instance, PrimaryWorkArea());
@@ -98,6 +101,7 @@ void ShowMainWindows(int showCommand) {
 
 void ShutdownPlatform() {
     SaveSettings();
+    g_layeredRenderer.Release();
     if (g_app.accelerators) {
         DestroyAcceleratorTable(g_app.accelerators);
         g_app.accelerators = nullptr;

@@ -60,6 +60,7 @@ CaptionStrip LayoutHorizontalStrip(const CaptionContent& c, int viewWidth, int v
     int x = x0;
     for (size_t i = 0; i < strip.entries.size(); ++i) {
         CaptionEntryRuns& e = strip.entries[i];
+        e.axisStart = x;
         if (i > 0) {
             e.hasSeparator = true;
             e.separatorX = x;
@@ -68,6 +69,7 @@ CaptionStrip LayoutHorizontalStrip(const CaptionContent& c, int viewWidth, int v
         e.name.x = x;
         e.amount.x = x + e.name.size.width + c.nameAmountGap;
         x += e.width;
+        e.axisEnd = x;
     }
     strip.showsEmptyNotice = strip.entries.empty();
     int total = x;
@@ -111,6 +113,8 @@ CaptionStrip LayoutVerticalStrip(const CaptionContent& c, int viewWidth, int vie
     for (size_t i = 0; i < strip.entries.size(); ++i) {
         CaptionEntryRuns& e = strip.entries[i];
         const int top = (static_cast<int>(i) + titleRows) * rowHeight;
+        e.axisStart = top;
+        e.axisEnd = top + rowHeight;
         e.name.x = kVerticalLeftMargin;
         e.name.y = top + (rowHeight - e.name.size.height) / 2;
         e.amount.x = kVerticalLeftMargin + e.name.size.width + c.nameAmountGap;

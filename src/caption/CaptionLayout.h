@@ -35,6 +35,9 @@ struct CaptionEntryRuns {
     bool hasSeparator = false;
     int separatorX = 0;
     int width = 0;  // name width + gap + amount width
+    // Extent along the scroll axis (separator and entry, or the entry's row).
+    int axisStart = 0;
+    int axisEnd = 0;
 };
 
 struct CaptionStrip {

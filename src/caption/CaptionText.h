@@ -1,0 +1,50 @@
+// Measuring and drawing caption runs with GDI+: text as paths, with the
+// outline and a hard shadow, in the caption font.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "caption/CaptionLayout.h"
+
+struct CaptionTextStyle {
+    std::wstring face;
+    float emPixels = 10.0f;
+    bool bold = false;
+    bool outline = false;
+    float outlineWidth = 0.0f;  // m: pixels outside the glyphs
+    bool shadow = false;
+    float shadowDistance = 0.0f;  // s
+    COLORREF outlineColor = 0;
+    COLORREF shadowColor = 0;
+    int padding = 0;  // GlyphPadding
+
+    bool SameFont(const CaptionTextStyle& o) const {
+        return face == o.face && emPixels == o.emPixels && bold == o.bold && padding == o.padding;
+    }
+};
+
+// The style from the current settings and screen scale.
+CaptionTextStyle CurrentCaptionTextStyle();
+
+class CaptionTextEngine {
+public:
+    CaptionTextEngine();
+    ~CaptionTextEngine();
+    CaptionTextEngine(const CaptionTextEngine&) = delete;
+    CaptionTextEngine& operator=(const CaptionTextEngine&) = delete;
+
+    // Prepares font objects for the style; false when the family is unknown.
+    bool SetStyle(const CaptionTextStyle& style);
+    // Frees the GDI+ objects; they must not outlive GDI+ itself.
+    void Reset();
+
+    RunSize Measure(HDC dc, const std::wstring& text) const;
+    void Draw(HDC dc, float x, float y, const std::wstring& text, COLORREF colour) const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};

@@ -1,0 +1,190 @@
+#include "caption/LayeredRenderer.h"
+
+#include <algorithm>
+
+#include "app/AppState.h"
+#include "caption/CaptionFont.h"
+#include "caption/CaptionMotion.h"
+#include "caption/StripTiles.h"
+
+LayeredCaptionRenderer g_layeredRenderer;
+
+namespace {
+
+constexpr int kLookaheadTiles = 1;
+
+bool Horizontal(const CaptionStrip& s) { return s.direction == ScrollDirection::Horizontal; }
+
+// Start and end of a run along the scroll axis.
+bool RunMeets(const CaptionRun& run, bool horizontal, int from, int to) {
+    const int start = horizontal ? run.x : run.y;
+    const int length = horizontal ? run.size.width : run.size.height;
+    return start < to && start + length > from && length > 0;
+}
+
+}  // namespace
+
+bool LayeredCaptionRenderer::Initialise(HWND) { return true; }
+
+void LayeredCaptionRenderer::Release() {
+    backBuffer_.Reset();
+    tiles_.clear();
+    strip_ = CaptionStrip{};
+    stripBuilt_ = false;
+    measured_.clear();
+    text_.Reset();
+}
+
+size_t LayeredCaptionRenderer::tileBytes() const {
+    size_t bytes = 0;
+    for (const auto& [index, tile] : tiles_) bytes += tile->bytes();
+    return bytes;
+}
+
+int LayeredCaptionRenderer::StripLength() const { return Horizontal(strip_) ? strip_.stripWidth : strip_.stripHeight; }
+
+int LayeredCaptionRenderer::ViewLength() const { return Horizontal(strip_) ? strip_.viewWidth : strip_.viewHeight; }
+
+bool LayeredCaptionRenderer::StripIsCurrent(int width, int height) const {
+    if (!stripBuilt_ || g_app.captionStripDirty || strip_.direction != g_app.settings.direction) return false;
+    return Horizontal(strip_) ? strip_.viewHeight == height : strip_.viewWidth == width;
+}
+
+void LayeredCaptionRenderer::RebuildStrip(int width, int height) {
+    tiles_.clear();
+    if (!g_app.captionFont) RebuildCaptionFont();
+    const CaptionTextStyle style = CurrentCaptionTextStyle();
+    if (!style.SameFont(style_) || measured_.empty()) measured_.clear();
+    style_ = style;
+    text_.SetStyle(style_);
+    textColor_ = g_app.settings.textColor;
+    amountColor_ = g_app.settings.amountColor;
+
+    HDC screen = GetDC(nullptr);
+    HDC measureDc = CreateCompatibleDC(screen);
+    if (screen) ReleaseDC(nullptr, screen);
+    // Only texts not measured before with this font are measured now.
+    const TextMeasurer measure = [this, measureDc](const std::wstring& text) {
+        const auto found = measured_.find(text);
+        if (found != measured_.end()) return found->second;
+        const RunSize size = text_.Measure(measureDc, text);
+        measured_.emplace(text, size);
+        return size;
+    };
+    strip_ = LayoutCaptionStrip(g_app.settings.direction, CurrentCaptionContent(), width, height, measure);
+    if (measureDc) DeleteDC(measureDc);
+    stripBuilt_ = true;
+    g_app.captionStripDirty = false;
+}
+
+DibSurface* LayeredCaptionRenderer::Tile(int index) {
+    auto found = tiles_.find(index);
+    if (found != tiles_.end()) return found->second.get();
+    const bool horizontal = Horizontal(strip_);
+    const int extent = std::min(kStripTileExtent, StripLength() - index * kStripTileExtent);
+    auto tile = std::make_unique<DibSurface>();
+    const bool made = horizontal ? tile->Create(extent, strip_.stripHeight) : tile->Create(strip_.stripWidth, extent);
+    if (!made) return nullptr;  // tried again on the next frame
+    DrawTile(*tile, index);
+    return tiles_.emplace(index, std::move(tile)).first->second.get();
+}
+
+void LayeredCaptionRenderer::DrawTile(DibSurface& tile, int index) {
+    const bool horizontal = Horizontal(strip_);
+    const int from = index * kStripTileExtent;
+    const int to = from + (horizontal ? tile.width() : tile.height());
+    const float dx = horizontal ? static_cast<float>(-from) : 0.0f;
+    const float dy = horizontal ? 0.0f : static_cast<float>(-from);
+    auto draw = [&](const CaptionRun& run, COLORREF colour) {
+        if (RunMeets(run, horizontal, from, to)) {
+            text_.Draw(tile.dc(), static_cast<float>(run.x) + dx, static_cast<float>(run.y) + dy, run.text, colour);
+        }
+    };
+    if (strip_.titlePresent) draw(strip_.title, textColor_);
+    if (strip_.showsEmptyNotice) draw(strip_.emptyNotice, textColor_);
+
+    // Entries lie in strip order along the axis: start at the first that can meet the tile.
+    const auto& entries = strip_.entries;
+    auto first = std::partition_point(entries.begin(), entries.end(),
+                                      [from](const CaptionEntryRuns& e) { return e.axisEnd <= from; });
+    for (auto it = first; it != entries.end(); ++it) {
+        const CaptionEntryRuns& e = *it;
+        if (e.axisStart >= to) break;
+        if (horizontal && e.hasSeparator) {
+            CaptionRun separator;
+            separator.text = strip_.separatorText;
+            separator.x = e.separatorX;
+            separator.y = strip_.separatorY;
+            separator.size = strip_.separator;
+            draw(separator, textColor_);
+        }
+        draw(e.name, textColor_);
+        draw(e.amount, amountColor_);
+    }
+    GdiFlush();
+    AlphaFromColour(tile.pixels(), static_cast<size_t>(tile.width()) * static_cast<size_t>(tile.height()));
+}
+
+void LayeredCaptionRenderer::BlendCopy(double position, std::map<int, bool>& used) {
+    const bool horizontal = Horizontal(strip_);
+    const int viewLength = ViewLength();
+    const TileRange range = TilesInView(position, StripLength(), viewLength, kStripTileExtent, kLookaheadTiles);
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    for (int index = range.first; index <= range.last; ++index) {
+        used[index] = true;
+        DibSurface* tile = Tile(index);
+        if (!tile) continue;
+        const double at = position + static_cast<double>(index) * kStripTileExtent;
+        const int tileLength = horizontal ? tile->width() : tile->height();
+        const BlendSpan span = ClipBlendSpan(at, tileLength, viewLength);
+        if (span.length <= 0) continue;
+        if (horizontal) {
+            const int rows = std::min(tile->height(), backBuffer_.height());
+            AlphaBlend(backBuffer_.dc(), span.destination, 0, span.length, rows, tile->dc(), span.source, 0,
+                       span.length, rows, blend);
+        } else {
+            const int columns = std::min(tile->width(), backBuffer_.width());
+            AlphaBlend(backBuffer_.dc(), 0, span.destination, columns, span.length, tile->dc(), 0, span.source,
+                       columns, span.length, blend);
+        }
+    }
+}
+
+bool LayeredCaptionRenderer::ComposeFrame(int width, int height) {
+    if (width < 1 || height < 1) return false;
+    if (!backBuffer_.valid() || backBuffer_.width() != width || backBuffer_.height() != height) {
+        if (!backBuffer_.Create(width, height)) return false;
+    } else {
+        backBuffer_.Clear();
+    }
+    if (!StripIsCurrent(width, height)) RebuildStrip(width, height);
+
+    g_motion.scrollOffset = WrapScrollOffset(g_motion.scrollOffset, strip_.cycleLength);
+    const double first = ViewLength() - static_cast<double>(g_motion.scrollOffset);
+    std::map<int, bool> used;
+    BlendCopy(first, used);
+    BlendCopy(first + strip_.cycleLength, used);
+    // Tiles that left the view are dropped; they are drawn again when they return.
+    for (auto it = tiles_.begin(); it != tiles_.end();) {
+        it = used.count(it->first) ? std::next(it) : tiles_.erase(it);
+    }
+    GdiFlush();
+    return true;
+}
+
+bool LayeredCaptionRenderer::RenderFrame(HWND window, int width, int height) {
+    HDC screen = GetDC(nullptr);
+    if (!screen) return false;
+    const bool composed = ComposeFrame(width, height);
+    bool shown = false;
+    if (composed) {
+        POINT destination{g_app.settings.x, g_app.settings.y};
+        SIZE size{width, height};
+        POINT source{0, 0};
+        BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+        shown = UpdateLayeredWindow(window, screen, &destination, &size, backBuffer_.dc(), &source, 0, &blend,
+                                    ULW_ALPHA) != FALSE;
+    }
+    ReleaseDC(nullptr, screen);
+    return shown;
+}

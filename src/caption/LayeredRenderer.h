@@ -1,0 +1,54 @@
+// The caption renderer that works on any Windows desktop: text drawn once with
+// GDI+ into strip tiles, and every frame the visible parts blended into a
+// window-sized back buffer that UpdateLayeredWindow shows with per-pixel
+// alpha. The strip is held as tiles of a bounded extent that are drawn when
+// they come into view, so a list of any length costs memory for the view
+// only; measured text sizes are cached, so a list change measures only the
+// texts that are new.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <unordered_map>
+
+#include "caption/CaptionLayout.h"
+#include "caption/CaptionText.h"
+#include "caption/DibSurface.h"
+
+class LayeredCaptionRenderer : public CaptionRenderer {
+public:
+    bool Initialise(HWND window) override;
+    bool RenderFrame(HWND window, int width, int height) override;
+    void Release() override;
+
+    // Builds the frame in the back buffer without showing it.
+    bool ComposeFrame(int width, int height);
+
+    const CaptionStrip& strip() const { return strip_; }
+    bool hasStrip() const { return stripBuilt_; }
+    const DibSurface& backBuffer() const { return backBuffer_; }
+    size_t tileBytes() const;
+    size_t tileCount() const { return tiles_.size(); }
+    size_t measuredTexts() const { return measured_.size(); }
+
+private:
+    bool StripIsCurrent(int width, int height) const;
+    void RebuildStrip(int width, int height);
+    DibSurface* Tile(int index);
+    void DrawTile(DibSurface& tile, int index);
+    void BlendCopy(double position, std::map<int, bool>& used);
+    int StripLength() const;
+    int ViewLength() const;
+
+    DibSurface backBuffer_;
+    CaptionStrip strip_;
+    bool stripBuilt_ = false;
+    std::map<int, std::unique_ptr<DibSurface>> tiles_;
+    CaptionTextEngine text_;
+    CaptionTextStyle style_;
+    std::unordered_map<std::wstring, RunSize> measured_;
+    COLORREF textColor_ = 0;
+    COLORREF amountColor_ = 0;
+};
+
+extern LayeredCaptionRenderer g_layeredRenderer;

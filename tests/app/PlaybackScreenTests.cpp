@@ -1,0 +1,110 @@
+// The caption really scrolls on the screen: the program's windows are created
+// in this process, playback is started, and the screen is read back twice.
+#include <gtest/gtest.h>
+
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <vector>
+
+#include "TestFolder.h"
+#include "app/AppState.h"
+#include "app/Startup.h"
+#include "caption/CaptionMotion.h"
+#include "caption/LayeredRenderer.h"
+
+namespace {
+
+std::vector<uint32_t> ReadScreen(const RECT& r) {
+    const int w = r.right - r.left;
+    const int h = r.bottom - r.top;
+    std::vector<uint32_t> pixels(static_cast<size_t>(w) * h);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    memcpy(pixels.data(), bits, pixels.size() * 4);
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+void PumpFor(DWORD ms) {
+    const ULONGLONG end = GetTickCount64() + ms;
+    while (GetTickCount64() < end) {
+        MSG m;
+        while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+        Sleep(2);
+    }
+}
+
+size_t Lit(const std::vector<uint32_t>& pixels) {
+    size_t lit = 0;
+    for (uint32_t p : pixels) {
+        if ((p & 0x00FFFFFFu) != 0) ++lit;
+    }
+    return lit;
+}
+
+TEST(PlaybackOnScreen, TheCaptionScrollsOverATransparentBackground) {
+    Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    Gdiplus::GdiplusStartup(&token, &input, nullptr);
+    TestFolder folder;
+    g_app.instance = GetModuleHandleW(nullptr);
+    g_app.listPath = folder.File(L"donations.txt");
+    g_app.settings = AppSettings{};
+    g_app.settings.x = 0;
+    g_app.settings.y = 300;
+    g_app.settings.width = 1200;
+    g_app.settings.height = 128;
+    g_app.settings.textColor = RGB(255, 255, 0);
+    g_app.list = {{L"张三", L"100元"}, {L"李四", L"2,000元"}, {L"Zhang Wei", L"5万"}};
+    LARGE_INTEGER frequency{};
+    QueryPerformanceFrequency(&frequency);
+    g_app.counterFrequency = frequency.QuadPart;
+    RegisterWindowClasses();
+    CreateMainWindows();
+    ASSERT_NE(g_app.captionWindow, nullptr);
+    EXPECT_TRUE(GetWindowLongPtrW(g_app.captionWindow, GWL_EXSTYLE) & WS_EX_LAYERED);
+
+    g_app.paused = false;
+    ResumeCaptionMotion();
+    g_motion.scrollOffset = 600.0f;  // the title is in view
+    PumpFor(400);
+    const RECT area{0, 300, 1200, 428};
+    const std::vector<uint32_t> first = ReadScreen(area);
+    const float offsetThen = g_motion.scrollOffset;
+    PumpFor(500);
+    const std::vector<uint32_t> second = ReadScreen(area);
+    const float offsetNow = g_motion.scrollOffset;
+
+    EXPECT_GT(offsetNow, offsetThen + 30.0f) << "the frame clock moves the caption";
+    EXPECT_GT(Lit(first), 500u) << "text is on the screen";
+    EXPECT_NE(first, second) << "and it moves between two frames";
+    // Where no text is, the background behind the window shows (Xvfb's black).
+    EXPECT_LT(Lit(first), first.size() / 3);
+
+    g_app.paused = true;
+    PauseCaptionMotion();
+    EXPECT_FALSE(IsWindowVisible(g_app.captionWindow));
+    DestroyWindow(g_app.captionWindow);
+    DestroyWindow(g_app.controlPanel);
+    g_layeredRenderer.Release();
+    g_app.captionFont.reset();
+    Gdiplus::GdiplusShutdown(token);
+    g_app.list.clear();
+}
+
+}  // namespace

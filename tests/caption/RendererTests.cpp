@@ -1,0 +1,173 @@
+// The layered renderer drawing real text with GDI+ into its back buffer.
+#include <gtest/gtest.h>
+
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include "app/AppState.h"
+#include "caption/CaptionMotion.h"
+#include "caption/LayeredRenderer.h"
+#include "caption/StripTiles.h"
+
+namespace {
+
+class RendererTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        Gdiplus::GdiplusStartupInput input;
+        Gdiplus::GdiplusStartup(&token_, &input, nullptr);
+    }
+    static void TearDownTestSuite() { Gdiplus::GdiplusShutdown(token_); }
+
+    void SetUp() override {
+        g_app.settings = AppSettings{};
+        g_app.settings.textColor = RGB(255, 255, 255);
+        g_app.settings.amountColor = RGB(255, 255, 255);
+        g_app.list = {{L"张三", L"100元"}, {L"李四", L"2000元"}};
+        g_app.captionStripDirty = true;
+    }
+    void TearDown() override {
+        renderer_.Release();
+        g_app.list.clear();
+        g_app.captionFont.reset();
+    }
+
+    // Places the strip's left edge at x in a 1920 × 128 view.
+    void ComposeAt(int x) {
+        g_motion.scrollOffset = static_cast<float>(1920 - x);
+        ASSERT_TRUE(renderer_.ComposeFrame(1920, 128));
+    }
+
+    uint32_t Pixel(int x, int y) const { return renderer_.backBuffer().pixels()[y * 1920 + x]; }
+
+    int CountAlpha(int x0, int x1, bool (*test)(unsigned)) const {
+        int count = 0;
+        for (int y = 0; y < 128; ++y) {
+            for (int x = x0; x < x1; ++x) {
+                if (test(Pixel(x, y) >> 24)) ++count;
+            }
+        }
+        return count;
+    }
+
+    static ULONG_PTR token_;
+    LayeredCaptionRenderer renderer_;
+};
+
+ULONG_PTR RendererTest::token_ = 0;
+
+bool Opaque(unsigned a) { return a == 255; }
+bool Partial(unsigned a) { return a > 0 && a < 255; }
+bool Visible(unsigned a) { return a > 0; }
+
+TEST_F(RendererTest, WhiteTextIsOpaqueOnATransparentBackground) {
+    ComposeAt(0);
+    const CaptionStrip& strip = renderer_.strip();
+    ASSERT_GT(strip.title.size.width, 0);
+    EXPECT_GT(CountAlpha(0, strip.title.size.width, Opaque), 20);
+    // Beyond the strip nothing is drawn.
+    EXPECT_EQ(CountAlpha(strip.stripWidth + 10, 1920, Visible), 0);
+    // Premultiplied: no colour byte exceeds alpha, and white stays white.
+    bool premultiplied = true;
+    bool sawWhite = false;
+    for (int y = 0; y < 128; ++y) {
+        for (int x = 0; x < strip.stripWidth; ++x) {
+            const uint32_t p = Pixel(x, y);
+            const unsigned a = p >> 24;
+            if ((p & 0xFF) > a || ((p >> 8) & 0xFF) > a || ((p >> 16) & 0xFF) > a) premultiplied = false;
+            if (p == 0xFFFFFFFFu) sawWhite = true;
+        }
+    }
+    EXPECT_TRUE(premultiplied);
+    EXPECT_TRUE(sawWhite);
+}
+
+TEST_F(RendererTest, RedTextIsOpaqueWithFadingEdges) {
+    g_app.settings.textColor = RGB(255, 0, 0);
+    ComposeAt(0);
+    const int width = renderer_.strip().title.size.width;
+    EXPECT_GT(CountAlpha(0, width, Opaque), 20);
+    EXPECT_GT(CountAlpha(0, width, Partial), 5);
+    // Every visible pixel is pure red in premultiplied form.
+    for (int y = 0; y < 128; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const uint32_t p = Pixel(x, y);
+            if (p >> 24) {
+                EXPECT_EQ(p & 0x0000FFFFu, 0u);
+            }
+        }
+    }
+}
+
+TEST_F(RendererTest, AWhiteOutlineWidensTheTextAndABlackOneStaysInvisible) {
+    g_app.settings.textColor = RGB(255, 0, 0);
+    ComposeAt(0);
+    const int plain = CountAlpha(0, 1920, Visible);
+
+    g_app.settings.textOutline = true;
+    g_app.settings.outlineColor = RGB(255, 255, 255);
+    g_app.captionStripDirty = true;
+    ComposeAt(0);
+    const int outlined = CountAlpha(0, 1920, Visible);
+    EXPECT_GT(outlined, plain + plain / 4);
+
+    g_app.settings.outlineColor = RGB(0, 0, 0);
+    g_app.captionStripDirty = true;
+    ComposeAt(0);
+    const int black = CountAlpha(0, 1920, Visible);
+    EXPECT_LT(black, outlined);
+    bool anyBlackVisible = false;
+    for (int y = 0; y < 128; ++y) {
+        for (int x = 0; x < 1920; ++x) {
+            const uint32_t p = Pixel(x, y);
+            if ((p >> 24) && (p & 0x00FFFFFFu) == 0) anyBlackVisible = true;
+        }
+    }
+    EXPECT_FALSE(anyBlackVisible);
+}
+
+TEST_F(RendererTest, ACopyLeftOfTheViewIsClipped) {
+    ComposeAt(0);
+    std::vector<uint32_t> atZero(renderer_.backBuffer().pixels(), renderer_.backBuffer().pixels() + 1920 * 128);
+    ComposeAt(-30);
+    for (int y = 0; y < 128; ++y) {
+        for (int x = 0; x < 600; ++x) {
+            ASSERT_EQ(Pixel(x, y), atZero[static_cast<size_t>(y) * 1920 + x + 30]) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(RendererTest, ALongListKeepsTheStripMemoryBounded) {
+    g_app.list.clear();
+    for (int i = 0; i < 20000; ++i) g_app.list.push_back({L"捐赠人" + std::to_wstring(i), std::to_wstring(i) + L"元"});
+    ComposeAt(-500000);  // deep inside the list
+    const CaptionStrip& strip = renderer_.strip();
+    ASSERT_GT(strip.stripWidth, 1000000);
+    EXPECT_GT(CountAlpha(0, 1920, Visible), 100);
+    const size_t bound = static_cast<size_t>(1920 + 3 * kStripTileExtent) * 128 * 4 * 2;
+    EXPECT_LE(renderer_.tileBytes(), bound);
+    EXPECT_LE(renderer_.tileCount(), 12u);
+
+    // An appended donor measures its own two texts only.
+    const size_t measured = renderer_.measuredTexts();
+    g_app.list.push_back({L"新捐赠人", L"88888元"});
+    g_app.captionStripDirty = true;
+    ComposeAt(-500000);
+    EXPECT_LE(renderer_.measuredTexts(), measured + 2);
+    EXPECT_EQ(renderer_.strip().entries.size(), 20001u);
+}
+
+TEST_F(RendererTest, TheOffsetWrapsIntoTheCycleAndSurvivesAListChange) {
+    ComposeAt(0);
+    const double cycle = renderer_.strip().cycleLength;
+    g_motion.scrollOffset = static_cast<float>(cycle + 12.0);
+    ASSERT_TRUE(renderer_.ComposeFrame(1920, 128));
+    EXPECT_FLOAT_EQ(g_motion.scrollOffset, 12.0f);
+    g_motion.scrollOffset = 900.0f;
+    g_app.list.pop_back();
+    g_app.captionStripDirty = true;
+    ASSERT_TRUE(renderer_.ComposeFrame(1920, 128));
+    EXPECT_FLOAT_EQ(g_motion.scrollOffset, 900.0f);  // the list changed, the position did not
+}
+
+}  // namespace
