@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "TestFolder.h"
+#include "app/AppState.h"
+#include "caption/CaptionContent.h"
+#include "caption/CaptionMotion.h"
+#include "caption/StripTiles.h"
+
+namespace {
+
+TEST(StripTiles, BlendSpansAreClippedToTheView) {
+    BlendSpan s = ClipBlendSpan(100.0, 500, 1920);
+    EXPECT_EQ(s.destination, 100);
+    EXPECT_EQ(s.source, 0);
+    EXPECT_EQ(s.length, 500);
+    s = ClipBlendSpan(-30.7, 500, 1920);  // truncated toward zero: -30
+    EXPECT_EQ(s.destination, 0);
+    EXPECT_EQ(s.source, 30);
+    EXPECT_EQ(s.length, 470);
+    s = ClipBlendSpan(1800.0, 500, 1920);
+    EXPECT_EQ(s.destination, 1800);
+    EXPECT_EQ(s.length, 120);
+    s = ClipBlendSpan(-600.0, 500, 1920);
+    EXPECT_LE(s.length, 0);
+    s = ClipBlendSpan(2000.0, 500, 1920);
+    EXPECT_LE(s.length, 0);
+    s = ClipBlendSpan(-100.0, 5000, 1920);  // wider than the view on both sides
+    EXPECT_EQ(s.source, 100);
+    EXPECT_EQ(s.length, 1920);
+}
+
+TEST(StripTiles, OnlyTilesMeetingTheViewAreNeeded) {
+    // A strip of 10,000 pixels in 512-pixel tiles, view 1920 wide.
+    EXPECT_EQ(TileCount(10000, 512), 20);
+    EXPECT_EQ(TileCount(512, 512), 1);
+    EXPECT_EQ(TileCount(0, 512), 0);
+    TileRange r = TilesInView(0.0, 10000, 1920, 512, 0);
+    EXPECT_EQ(r.first, 0);
+    EXPECT_EQ(r.last, 3);
+    r = TilesInView(-5000.0, 10000, 1920, 512, 1);
+    EXPECT_EQ(r.first, 9);   // strip pixel 5000
+    EXPECT_EQ(r.last, 14);   // pixel 6919 is in tile 13, plus one ahead
+    r = TilesInView(-9900.0, 10000, 1920, 512, 1);
+    EXPECT_EQ(r.first, 19);
+    EXPECT_EQ(r.last, 19);   // never past the last tile
+    // Wholly past the view: nothing.
+    r = TilesInView(-20000.0, 10000, 1920, 512, 1);
+    EXPECT_LT(r.last, r.first);
+    // About to enter at the right edge: the first tile is drawn ahead.
+    r = TilesInView(1950.0, 10000, 1920, 512, 1);
+    EXPECT_EQ(r.first, 0);
+    EXPECT_EQ(r.last, 0);
+    r = TilesInView(5000.0, 10000, 1920, 512, 1);
+    EXPECT_LT(r.last, r.first);
+}
+
+TEST(StripTiles, AlphaComesFromTheBrightestChannel) {
+    uint32_t pixels[] = {0x00000000u, 0x00FF0000u, 0x00102030u, 0x00FFFFFFu, 0x00000080u};
+    AlphaFromColour(pixels, 5);
+    EXPECT_EQ(pixels[0], 0x00000000u);  // background stays transparent
+    EXPECT_EQ(pixels[1], 0xFFFF0000u);  // red text opaque
+    EXPECT_EQ(pixels[2], 0x30102030u);
+    EXPECT_EQ(pixels[3], 0xFFFFFFFFu);
+    EXPECT_EQ(pixels[4], 0x80000080u);
+}
+
+TEST(CaptionMetrics, FontPixelsFollowPointsAndAreClamped) {
+    const AppSettings saved = g_app.settings;
+    HWND panel = g_app.controlPanel;
+    g_app.controlPanel = nullptr;  // screen DPI: 96 under Xvfb
+    g_app.settings.fontSize = 35;
+    EXPECT_EQ(CaptionFontPixels(), 47);  // 35 × 96 / 72 = 46.7
+    g_app.settings.fontSize = 1;
+    EXPECT_EQ(CaptionFontPixels(), 10);
+    g_app.settings.fontSize = 500;
+    EXPECT_EQ(CaptionFontPixels(), 640);
+    g_app.settings.textOutline = true;
+    g_app.settings.outlineSize = 2;
+    EXPECT_EQ(GlyphPadding(), 6);
+    g_app.settings = saved;
+    g_app.controlPanel = panel;
+}
+
+TEST(CaptionMetrics, SwitchingDirectionRestartsTheScroll) {
+    const AppSettings saved = g_app.settings;
+    TestFolder folder;
+    g_app.settingsPath = folder.File(L"settings.ini");  // a switch saves
+    g_motion.scrollOffset = 321.0f;
+    SwitchDirection(ScrollDirection::Vertical);
+    EXPECT_FLOAT_EQ(g_motion.scrollOffset, 0.0f);
+    g_motion.scrollOffset = 50.0f;
+    InvalidateCaptionLayout();  // a list or style change keeps the position
+    EXPECT_FLOAT_EQ(g_motion.scrollOffset, 50.0f);
+    g_app.settings = saved;
+}
+
+}  // namespace
