@@ -7,34 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "BenchTiming.h"
 #include "app/AppState.h"
 #include "list/AmountText.h"
 #include "list/ListFile.h"
 
 namespace {
-
-double NowMs() {
-    static const LONGLONG frequency = [] {
-        LARGE_INTEGER f{};
-        QueryPerformanceFrequency(&f);
-        return f.QuadPart;
-    }();
-    LARGE_INTEGER c{};
-    QueryPerformanceCounter(&c);
-    return 1000.0 * static_cast<double>(c.QuadPart) / static_cast<double>(frequency);
-}
-
-template <typename Work>
-double MedianMs(int runs, Work work) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const double start = NowMs();
-        work(i);
-        times.push_back(NowMs() - start);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 DonationList MakeList(size_t count) {
     static const wchar_t* const names[] = {L"张三", L"李四有限公司", L"Zhang Wei", L"北京市某某慈善基金会", L"王五"};
@@ -47,7 +25,6 @@ DonationList MakeList(size_t count) {
     return list;
 }
 
-void Print(const char* name, double value, const char* unit) { std::printf("%s %.3f %s\n", name, value, unit); }
 
 void BenchFile(size_t count, const std::wstring& folder) {
     g_app.listPath = folder + L"\\donations.txt";
@@ -64,15 +41,15 @@ void BenchFile(size_t count, const std::wstring& folder) {
         SaveDonationList();
     });
     std::snprintf(name, sizeof(name), "save_%zu_changed", count);
-    Print(name, changed, "ms");
+    PrintFigure(name, changed, "ms");
 
     const double unchanged = MedianMs(runs, [&](int) { SaveDonationList(); });
     std::snprintf(name, sizeof(name), "save_%zu_unchanged", count);
-    Print(name, unchanged, "ms");
+    PrintFigure(name, unchanged, "ms");
 
     const double load = MedianMs(runs, [&](int) { LoadDonationList(); });
     std::snprintf(name, sizeof(name), "load_%zu", count);
-    Print(name, load, "ms");
+    PrintFigure(name, load, "ms");
     if (g_app.list.size() != count || !g_app.listSaved) std::printf("error: list of %zu did not round-trip\n", count);
 }
 
@@ -87,13 +64,13 @@ void BenchAmounts() {
             sink += FormatAmountForDisplay(stored, true).size();
         }
     });
-    Print("normalize_and_format_per_call", total * 1e6 / calls, "ns");
+    PrintFigure("normalize_and_format_per_call", total * 1e6 / calls, "ns");
     if (sink == 0) std::printf("error: nothing formatted\n");
 }
 
 }  // namespace
 
-int wmain() {
+void RunListBenchmarks() {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
     const std::wstring folder = std::wstring(temp) + L"velmaro-bench-" + std::to_wstring(GetCurrentProcessId());
@@ -103,5 +80,5 @@ int wmain() {
     DeleteFileW(g_app.listPath.c_str());
     DeleteFileW((g_app.listPath + L".bak").c_str());
     RemoveDirectoryW(folder.c_str());
-    return 0;
+    g_app.list.clear();
 }

@@ -1,0 +1,20 @@
+// velmaro_bench: the list file and amount helpers, then the caption.
+#include <windows.h>
+
+#include <objidl.h>
+#include <gdiplus.h>
+#include <mmsystem.h>
+
+#include "BenchTiming.h"
+
+int wmain() {
+    Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    Gdiplus::GdiplusStartup(&token, &input, nullptr);
+    timeBeginPeriod(1);
+    RunListBenchmarks();
+    RunCaptionBenchmarks();
+    timeEndPeriod(1);
+    Gdiplus::GdiplusShutdown(token);
+    return 0;
+}

@@ -1,0 +1,39 @@
+// Timing helpers of the benchmark: medians of repeated runs, one printed
+// line per figure ("name value unit").
+#pragma once
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+inline double NowMs() {
+    static const LONGLONG frequency = [] {
+        LARGE_INTEGER f{};
+        QueryPerformanceFrequency(&f);
+        return f.QuadPart;
+    }();
+    LARGE_INTEGER c{};
+    QueryPerformanceCounter(&c);
+    return 1000.0 * static_cast<double>(c.QuadPart) / static_cast<double>(frequency);
+}
+
+template <typename Work>
+double MedianMs(int runs, Work work) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const double start = NowMs();
+        work(i);
+        times.push_back(NowMs() - start);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+inline void PrintFigure(const char* name, double value, const char* unit) {
+    std::printf("%s %.3f %s\n", name, value, unit);
+}
+
+void RunListBenchmarks();
+void RunCaptionBenchmarks();
