@@ -10,6 +10,7 @@
 #include "app/Dpi.h"
 #include "app/MessageLoop.h"
 #include "app/Startup.h"
+#include "caption/CaptionMotion.h"
 #include "caption/CaptionPlacement.h"
 #include "caption/CaptionWindow.h"
 #include "panel/ControlPanel.h"
@@ -156,6 +157,45 @@ TEST_F(WindowTest, TopmostOrderFollowsTheSetting) {
     g_app.settings.topMost = true;
     ApplyCaptionPlacement();
     EXPECT_EQ(GetWindowLongPtrW(g_app.captionWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, WS_EX_TOPMOST);
+}
+
+TEST_F(WindowTest, WindowTimerTicksMoveAPlayingCaption) {
+    g_app.paused = false;
+    g_app.counterFrequency = 0;  // each tick then counts as 16 ms
+    g_motion.scrollOffset = 0.0f;
+    g_app.settings.speed = 3;
+    SendMessageW(g_app.captionWindow, WM_TIMER, kCaptionWindowTimer, 0);
+    SendMessageW(g_app.captionWindow, WM_TIMER, kCaptionWindowTimer, 0);
+    EXPECT_FLOAT_EQ(g_motion.scrollOffset, 2 * 16 * 0.0625f * 3);
+    // The frame message clears the pending flag that the timer callback set.
+    g_motion.framePending = 1;
+    SendMessageW(g_app.captionWindow, kCaptionFrameMessage, 0, 0);
+    EXPECT_EQ(g_motion.framePending.load(), 0);
+    g_app.paused = true;
+    const float paused = g_motion.scrollOffset;
+    SendMessageW(g_app.captionWindow, WM_TIMER, kCaptionWindowTimer, 0);
+    EXPECT_FLOAT_EQ(g_motion.scrollOffset, paused);
+    LARGE_INTEGER frequency{};
+    QueryPerformanceFrequency(&frequency);
+    g_app.counterFrequency = frequency.QuadPart;
+}
+
+TEST_F(WindowTest, TheCaptionIsMadeTopmostAgainWhileItPlays) {
+    g_app.paused = false;
+    ShowWindow(g_app.captionWindow, SW_SHOWNOACTIVATE);
+    SetWindowPos(g_app.captionWindow, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ASSERT_EQ(GetWindowLongPtrW(g_app.captionWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    g_motion.lastTopmostCheck = 0;
+    KeepCaptionTopmost(g_app.captionWindow);
+    EXPECT_EQ(GetWindowLongPtrW(g_app.captionWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, WS_EX_TOPMOST);
+
+    // With the setting off nothing is re-asserted.
+    g_app.settings.topMost = false;
+    SetWindowPos(g_app.captionWindow, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    g_motion.lastTopmostCheck = 0;
+    KeepCaptionTopmost(g_app.captionWindow);
+    EXPECT_EQ(GetWindowLongPtrW(g_app.captionWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    g_app.paused = true;
 }
 
 TEST_F(WindowTest, ClosingWithoutAWayBackExitsAndSavesTheList) {
