@@ -11,33 +11,19 @@
 #include "app/AppState.h"
 #include "app/Startup.h"
 #include "caption/CaptionMotion.h"
+#include "caption/DibSurface.h"
 #include "caption/LayeredRenderer.h"
 
 namespace {
 
 std::vector<uint32_t> ReadScreen(const RECT& r) {
-    const int w = r.right - r.left;
-    const int h = r.bottom - r.top;
-    std::vector<uint32_t> pixels(static_cast<size_t>(w) * h);
+    DibSurface copy;
+    if (!copy.Create(r.right - r.left, r.bottom - r.top)) return {};
     HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    memcpy(pixels.data(), bits, pixels.size() * 4);
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    BitBlt(copy.dc(), 0, 0, copy.width(), copy.height(), screen, r.left, r.top, SRCCOPY);
     ReleaseDC(nullptr, screen);
-    return pixels;
+    GdiFlush();
+    return std::vector<uint32_t>(copy.pixels(), copy.pixels() + copy.bytes() / 4);
 }
 
 void PumpFor(DWORD ms) {

@@ -11,6 +11,7 @@
 #include "app/MessageLoop.h"
 #include "app/Startup.h"
 #include "caption/CaptionMotion.h"
+#include "caption/DibSurface.h"
 #include "caption/CaptionPlacement.h"
 #include "caption/CaptionWindow.h"
 #include "panel/ControlPanel.h"
@@ -283,27 +284,18 @@ TEST(PanelPaint, FrameZonesHaveTheirColoursAtAnyScale) {
         SCOPED_TRACE(scale);
         const int width = ScaleLogical(1160, scale);
         const int height = ScaleLogical(850, scale);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        MemoryDC dc(nullptr);
-        UniqueBitmap bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        ASSERT_TRUE(bitmap);
-        SelectedObject selected(dc.get(), bitmap.get());
+        DibSurface surface;
+        ASSERT_TRUE(surface.Create(width, height));
 
         PanelFrame frame;
         frame.clientWidth = width;
         frame.clientHeight = height;
         frame.dpiScale = scale;
         frame.entryCount = 12;
-        PaintPanelFrame(dc.get(), frame);
+        PaintPanelFrame(surface.dc(), frame);
         GdiFlush();
 
-        const auto* p = static_cast<const unsigned*>(bits);
+        const auto* p = reinterpret_cast<const unsigned*>(surface.pixels());
         auto S = [scale](int v) { return ScaleLogical(v, scale); };
         const int paneLeft = S(1160 - 368);
         EXPECT_EQ(PixelAt(p, width, 5, 5), RGB(0xFF, 0xFF, 0xFF));                      // header band
