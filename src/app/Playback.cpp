@@ -1,9 +1,44 @@
 #include "app/Playback.h"
 
 #include "app/AppState.h"
+#include "caption/CaptionMotion.h"
+#include "panel/ControlPanel.h"
+#include "panel/PanelIds.h"
 #include "list/ListFile.h"
 #include "settings/Hotkeys.h"
 #include "settings/SettingsFile.h"
+
+namespace {
+
+bool g_everToggled = false;
+
+void SetPlayButtonText() {
+    if (!g_app.controlPanel) return;
+    if (HWND button = GetDlgItem(g_app.controlPanel, kIdPlayButton)) {
+        SetWindowTextW(button, PlayButtonText(g_app.paused, g_everToggled));
+    }
+}
+
+}  // namespace
+
+const wchar_t* PlayButtonText(bool paused, bool everToggled) {
+    if (!everToggled) return L"开始播放";
+    return paused ? L"继续播放" : L"暂停并隐藏";
+}
+
+void TogglePlayback() {
+    g_everToggled = true;
+    if (!g_app.paused) {
+        g_app.paused = true;
+        PauseCaptionMotion();
+    } else {
+        g_app.paused = false;
+        ResumeCaptionMotion();
+    }
+    SetPlayButtonText();
+    // The status strip shows the playback state.
+    if (g_panel.panelReady && g_app.controlPanel) InvalidateRect(g_app.controlPanel, nullptr, FALSE);
+}
 
 void ShowControlPanel() {
     HWND panel = g_app.controlPanel;

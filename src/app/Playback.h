@@ -1,6 +1,14 @@
 // Playback, the visibility of the control panel, and the only way out.
 #pragma once
 
+// Pauses a playing caption (hidden, position kept) or starts / continues a
+// paused one.
+void TogglePlayback();
+
+// The play button's text: "开始播放" until the first toggle, then
+// "暂停并隐藏" while playing and "继续播放" while paused.
+const wchar_t* PlayButtonText(bool paused, bool everToggled);
+
 // Restores a minimised panel, shows a hidden one, brings it to the front.
 void ShowControlPanel();
 

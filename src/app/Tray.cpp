@@ -1,5 +1,61 @@
 #include "app/Tray.h"
 
-// The icon comes together with its menu and click handling: an icon that
-// could hide the panel but not bring it back would strand the operator.
-void AddTrayIcon() {}
+#include <shellapi.h>
+
+#include "app/AppState.h"
+#include "app/Playback.h"
+#include "app/Startup.h"
+#include "panel/PanelIds.h"
+
+void AddTrayIcon() {
+    HWND panel = g_app.controlPanel;
+    if (!panel) return;
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(NOTIFYICONDATAW);
+    data.hWnd = panel;
+    data.uID = kTrayIconId;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = kTrayCallbackMessage;
+    data.hIcon = LoadApplicationIcon(GetSystemMetrics(SM_CXSMICON));
+    lstrcpynW(data.szTip, L"Velmaro", 128);
+    if (Shell_NotifyIconW(NIM_ADD, &data)) g_app.notifyIcon = data;
+}
+
+HMENU BuildTrayMenu(bool paused) {
+    HMENU menu = CreatePopupMenu();
+    if (!menu) return nullptr;
+    AppendMenuW(menu, MF_STRING, kIdTrayShowPanel, L"显示控制面板");
+    AppendMenuW(menu, MF_STRING, kIdTrayTogglePlayback, paused ? L"继续" : L"暂停");
+    AppendMenuW(menu, MF_STRING, kIdTrayRestoreDefaults, L"恢复默认设置");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, kIdTrayExit, L"退出程序");
+    return menu;
+}
+
+namespace {
+
+void ShowTrayMenu() {
+    HWND panel = g_app.controlPanel;
+    HMENU menu = BuildTrayMenu(g_app.paused);
+    if (!panel || !menu) {
+        if (menu) DestroyMenu(menu);
+        return;
+    }
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    // Without the panel in front the menu would not close when clicked away.
+    SetForegroundWindow(panel);
+    TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_BOTTOMALIGN | TPM_LEFTALIGN, cursor.x, cursor.y, 0, panel, nullptr);
+    DestroyMenu(menu);
+}
+
+}  // namespace
+
+void OnTrayCallback(LPARAM lParam) {
+    switch (LOWORD(lParam)) {
+        case WM_LBUTTONUP:
+        case WM_LBUTTONDBLCLK: ShowControlPanel(); break;
+        case WM_RBUTTONUP: ShowTrayMenu(); break;
+        default: break;
+    }
+}

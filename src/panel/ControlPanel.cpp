@@ -5,6 +5,8 @@
 #include "app/AppState.h"
 #include "app/Dpi.h"
 #include "app/Playback.h"
+#include "app/Tray.h"
+#include "settings/Hotkeys.h"
 #include "caption/CaptionPlacement.h"
 #include "list/ListFile.h"
 #include "panel/PanelIds.h"
@@ -85,8 +87,16 @@ LRESULT OnDestroy(HWND window) {
     return 0;
 }
 
-LRESULT OnCommand(HWND, int id) {
+LRESULT OnCommand(HWND window, int id) {
     switch (id) {
+        case kIdPlayButton:
+        case kIdTrayTogglePlayback: TogglePlayback(); return 0;
+        case kIdTrayShowPanel:
+            ShowWindow(window, SW_SHOW);
+            SetForegroundWindow(window);
+            return 0;
+        case kIdTrayRestoreDefaults: ConfirmRestoreDefaults(); return 0;
+        case kIdTrayExit: ExitProgram(); return 0;
         case kIdApplyAndSave:
             SaveSettings();
             SaveDonationList();
@@ -108,6 +118,10 @@ LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_CLOSE: return OnClose(window);
         case WM_DESTROY: return OnDestroy(window);
         case WM_COMMAND: return OnCommand(window, LOWORD(wParam));
+        case WM_HOTKEY:
+            if (HandleHotkey(static_cast<int>(wParam))) return 0;
+            return DefWindowProcW(window, message, wParam, lParam);
+        case kTrayCallbackMessage: OnTrayCallback(lParam); return 0;
         default: return DefWindowProcW(window, message, wParam, lParam);
     }
 }

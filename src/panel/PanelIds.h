@@ -6,6 +6,7 @@ constexpr int kIdNameBox = 1002;
 constexpr int kIdAmountBox = 1003;
 constexpr int kIdApplyAndSave = 1007;
 constexpr int kIdSpeedBox = 1014;
+constexpr int kIdPlayButton = 1020;
 constexpr int kIdTargetScreenList = 1046;
 constexpr int kIdStatusLine = 1056;
 constexpr int kIdSearchBox = 8001;
@@ -14,3 +15,9 @@ constexpr int kIdSearchBox = 8001;
 constexpr int kFirstAltCommand = 50001;
 constexpr int kLastAltCommand = 50034;
 
+
+// Tray menu commands.
+constexpr int kIdTrayShowPanel = 40001;
+constexpr int kIdTrayExit = 40002;
+constexpr int kIdTrayRestoreDefaults = 40003;
+constexpr int kIdTrayTogglePlayback = 40004;

@@ -2,8 +2,9 @@
 # Starts the real velmaro.exe under Wine from a fresh run folder, waits for
 # the control panel window, takes a screenshot of the display and checks that
 # the panel is drawn: its header band, list area and status strip in their
-# colours, and text in the status strip. Closing the panel then ends the
-# program, which leaves settings.ini beside it.
+# colours, and text in the status strip. Then the global hotkeys start
+# playback (the caption must appear and move) and switch the direction, which
+# saves settings.ini beside the program.
 #   panel-screenshot.sh WINE_RUN STATE_DIR VELMARO_EXE OUT_DIR
 set -u
 WINE_RUN="$1"; STATE="$2"; EXE="$3"; OUT="$4"
@@ -38,6 +39,7 @@ WINDOW=$(timeout 60 xdotool search --sync --name '^Velmaro v2\.1\.3$' | head -n 
 [ -n "$WINDOW" ] || fail "no window titled 'Velmaro v2.1.3' appeared"
 sleep 2
 eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+read -r SCREEN_WIDTH SCREEN_BOTTOM < <(xdotool getdisplaygeometry)
 import -window root "$OUT/panel.png" || fail "screenshot failed"
 
 pixel() { convert "$OUT/panel.png" -format "%[hex:p{$1,$2}]" info: 2>/dev/null | cut -c1-6; }
@@ -55,19 +57,31 @@ expect_colour $((X + WIDTH / 2)) $((Y + HEIGHT - 3)) ECF1F3 "status strip"
 colours=$(convert "$OUT/panel.png" -crop "$((WIDTH))x26+$X+$((Y + HEIGHT - 30))" -unique-colors -format '%w' info:)
 [ "${colours:-0}" -gt 3 ] || fail "the status strip holds no text"
 
-# Alt+F4 closes the panel; with neither tray icon nor hotkeys to bring it back
-# that ends the program through its exit path, which saves the settings.
-xdotool windowfocus --sync "$WINDOW" key alt+F4
-for _ in $(seq 1 100); do kill -0 "$PROGRAM_PID" 2>/dev/null || break; sleep 0.2; done
-if kill -0 "$PROGRAM_PID" 2>/dev/null; then
-  kill "$PROGRAM_PID"
-  fail "the program did not end when its panel was closed"
-fi
+# Ctrl+Alt+P, the pause / continue hotkey, starts playback: the caption
+# scrolls in along the bottom of the screen, on a transparent background.
+xdotool windowfocus --sync "$WINDOW" key ctrl+alt+p
+sleep 2
+import -window root "$OUT/playing-1.png" || fail "screenshot failed"
+sleep 0.5
+import -window root "$OUT/playing-2.png" || fail "screenshot failed"
+# The right end of the bottom strip: the caption enters there, clear of the panel.
+strip="300x100+$((SCREEN_WIDTH - 300))+$((SCREEN_BOTTOM - 110))"
+lit() { convert "$1" -crop "$strip" -threshold 10% -format '%[fx:int(mean*w*h)]' info:; }
+[ "$(lit "$OUT/playing-1.png")" -gt 200 ] || fail "no caption text on the screen after Ctrl+Alt+P"
+a=$(convert "$OUT/playing-1.png" -crop "$strip" +repage rgb:- | md5sum)
+b=$(convert "$OUT/playing-2.png" -crop "$strip" +repage rgb:- | md5sum)
+[ "$a" != "$b" ] || fail "the caption did not move between two screenshots"
+
+# Ctrl+Alt+V switches to vertical scrolling, which saves the settings.
+xdotool key ctrl+alt+v
+for _ in $(seq 1 50); do [ -e "$RUN_DIR/settings.ini" ] && grep -q . <(iconv -f UTF-16LE -t UTF-8 "$RUN_DIR/settings.ini" | grep 'direction=1') && break; sleep 0.2; done
+kill "$PROGRAM_PID" 2>/dev/null
 wait "$PROGRAM_PID" 2>/dev/null
 [ "$(head -c 2 "$RUN_DIR/settings.ini" | xxd -p)" = "fffe" ] || fail "settings.ini was not written as UTF-16LE"
 settings=$(iconv -f UTF-16LE -t UTF-8 "$RUN_DIR/settings.ini" | tr -d '\r')
 grep -q '^\[dockVertical\]$' <<<"$settings" || fail "settings.ini lacks its sections"
 grep -q '^fontSize=44$' <<<"$settings" || fail "the font size read at start-up was not kept"
+grep -q '^direction=1$' <<<"$settings" || fail "the direction switched by Ctrl+Alt+V was not saved"
 grep -q '^keep=1$' <<<"$settings" || fail "a key the program does not own was lost"
 [ ! -e "$RUN_DIR/settings.ini.pending" ] || fail "a pending settings file was left behind"
 # The program must not have rewritten the operator's unchanged list.
