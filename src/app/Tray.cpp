@@ -7,6 +7,9 @@
 #include "app/Startup.h"
 #include "panel/PanelIds.h"
 
+// The full Unicode record of 64-bit Windows.
+static_assert(sizeof(NOTIFYICONDATAW) == 976, "notification icon record size");
+
 void AddTrayIcon() {
     HWND panel = g_app.controlPanel;
     if (!panel) return;

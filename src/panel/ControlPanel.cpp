@@ -11,6 +11,7 @@
 #include "list/ListFile.h"
 #include "panel/PanelIds.h"
 #include "panel/PanelPaint.h"
+#include "panel/SettingsControls.h"
 #include "settings/SettingsFile.h"
 
 PanelState g_panel;
@@ -97,6 +98,7 @@ LRESULT OnCommand(HWND window, int id) {
             return 0;
         case kIdTrayRestoreDefaults: ConfirmRestoreDefaults(); return 0;
         case kIdTrayExit: ExitProgram(); return 0;
+        case kIdApplyHotkeys: ApplyHotkeyTexts(ReadHotkeyFields()); return 0;
         case kIdApplyAndSave:
             SaveSettings();
             SaveDonationList();

@@ -1,0 +1,180 @@
+// Playback, hotkeys, the tray callback and the exit path, driven through the
+// real windows with the messages an operator's actions produce.
+#include <gtest/gtest.h>
+
+#include "TestFolder.h"
+#include "app/AppState.h"
+#include "app/MessageLoop.h"
+#include "app/Playback.h"
+#include "app/Startup.h"
+#include "app/Tray.h"
+#include "caption/CaptionMotion.h"
+#include "panel/ControlPanel.h"
+#include "panel/PanelIds.h"
+#include "settings/Hotkeys.h"
+
+namespace {
+
+void Drain() {
+    MSG m;
+    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+        if (m.message != WM_QUIT) DispatchMessageW(&m);
+    }
+}
+
+class PlaybackWindowTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        g_app.instance = GetModuleHandleW(nullptr);
+        RegisterWindowClasses();
+    }
+    void SetUp() override {
+        g_app.exiting = false;
+        g_app.paused = true;
+        g_app.notifyIcon = NOTIFYICONDATAW{};
+        g_app.settings = AppSettings{};
+        g_app.settings.x = 0;
+        g_app.settings.y = 500;
+        g_app.settings.width = 800;
+        g_app.settings.height = 128;
+        g_app.listPath = folder_.File(L"donations.txt");
+        g_app.settingsPath = folder_.File(L"settings.ini");
+        g_app.list = {{L"张三", L"100元"}};
+        CreateMainWindows();
+        ASSERT_NE(g_app.controlPanel, nullptr);
+        playButton_ = CreateWindowExW(0, L"BUTTON", L"开始播放", WS_CHILD, 0, 0, 80, 30, g_app.controlPanel,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdPlayButton)), nullptr, nullptr);
+        RegisterHotkeys();
+    }
+    void TearDown() override {
+        if (g_app.controlPanel) UnregisterHotkeys(g_app.controlPanel);
+        if (g_app.captionWindow) DestroyWindow(g_app.captionWindow);
+        if (g_app.controlPanel) DestroyWindow(g_app.controlPanel);
+        Drain();
+        MSG m;
+        PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        g_app.captionWindow = nullptr;
+        g_app.controlPanel = nullptr;
+        g_app.paused = true;
+        g_app.exiting = false;
+        g_app.list.clear();
+    }
+
+    std::wstring PlayLabel() const {
+        wchar_t text[32] = {};
+        GetWindowTextW(playButton_, text, 32);
+        return text;
+    }
+
+    TestFolder folder_;
+    HWND playButton_ = nullptr;
+};
+
+TEST_F(PlaybackWindowTest, ThePlayButtonShowsAndHidesTheCaption) {
+    EXPECT_FALSE(IsWindowVisible(g_app.captionWindow));
+    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdPlayButton, BN_CLICKED), 0);
+    EXPECT_FALSE(g_app.paused);
+    EXPECT_TRUE(IsWindowVisible(g_app.captionWindow));
+    EXPECT_EQ(PlayLabel(), L"暂停并隐藏");
+
+    g_motion.scrollOffset = 123.0f;
+    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdPlayButton, BN_CLICKED), 0);
+    EXPECT_TRUE(g_app.paused);
+    EXPECT_FALSE(IsWindowVisible(g_app.captionWindow));
+    EXPECT_EQ(PlayLabel(), L"继续播放");
+
+    // A minute later the caption continues where it was hidden.
+    g_app.lastFrameCounter -= 60 * g_app.counterFrequency;
+    SendMessageW(g_app.controlPanel, WM_HOTKEY, 4, 0);
+    EXPECT_FALSE(g_app.paused);
+    SendMessageW(g_app.captionWindow, WM_TIMER, kCaptionWindowTimer, 0);
+    EXPECT_LT(g_motion.scrollOffset, 123.0f + 50 * 0.0625f * 3 + 0.01f);
+    EXPECT_GE(g_motion.scrollOffset, 123.0f);
+}
+
+TEST_F(PlaybackWindowTest, ClosingThePanelOnlyHidesItWhileHotkeysCanBringItBack) {
+    ASSERT_EQ(g_app.registeredHotkeyCount, 4);
+    ShowWindow(g_app.controlPanel, SW_SHOW);
+    SendMessageW(g_app.controlPanel, WM_HOTKEY, 4, 0);  // playing
+    SendMessageW(g_app.controlPanel, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(g_app.exiting);
+    EXPECT_FALSE(IsWindowVisible(g_app.controlPanel));
+    EXPECT_TRUE(IsWindowVisible(g_app.captionWindow));
+    // The hotkeys are still ours.
+    EXPECT_FALSE(RegisterHotKey(nullptr, 77, MOD_CONTROL | MOD_ALT, 'D'));
+    EXPECT_EQ(GetLastError(), 1409u);  // ERROR_HOTKEY_ALREADY_REGISTERED
+}
+
+TEST_F(PlaybackWindowTest, HotkeyOneRestoresAMinimisedPanelAndHidesAVisibleOne) {
+    ShowWindow(g_app.controlPanel, SW_SHOWMINNOACTIVE);
+    ASSERT_TRUE(IsIconic(g_app.controlPanel));
+    SendMessageW(g_app.controlPanel, WM_HOTKEY, 1, 0);
+    EXPECT_FALSE(IsIconic(g_app.controlPanel));
+    EXPECT_TRUE(IsWindowVisible(g_app.controlPanel));
+    SendMessageW(g_app.controlPanel, WM_HOTKEY, 1, 0);
+    EXPECT_FALSE(IsWindowVisible(g_app.controlPanel));
+    EXPECT_TRUE(g_app.paused);  // the caption is not affected
+}
+
+TEST_F(PlaybackWindowTest, HotkeyTwoWhileHorizontalPlaysChangesAndSavesNothing) {
+    SendMessageW(g_app.controlPanel, WM_HOTKEY, 2, 0);
+    EXPECT_FALSE(FileExists(g_app.settingsPath));
+    SendMessageW(g_app.controlPanel, WM_HOTKEY, 3, 0);
+    EXPECT_EQ(g_app.settings.direction, ScrollDirection::Vertical);
+    EXPECT_TRUE(FileExists(g_app.settingsPath));
+}
+
+TEST_F(PlaybackWindowTest, ALeftClickOnTheTrayIconShowsThePanel) {
+    ShowWindow(g_app.controlPanel, SW_HIDE);
+    SendMessageW(g_app.controlPanel, kTrayCallbackMessage, kTrayIconId, WM_LBUTTONUP);
+    EXPECT_TRUE(IsWindowVisible(g_app.controlPanel));
+    ShowWindow(g_app.controlPanel, SW_HIDE);
+    SendMessageW(g_app.controlPanel, kTrayCallbackMessage, kTrayIconId, WM_MOUSEMOVE);
+    EXPECT_FALSE(IsWindowVisible(g_app.controlPanel));
+    SendMessageW(g_app.controlPanel, kTrayCallbackMessage, kTrayIconId, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(IsWindowVisible(g_app.controlPanel));
+}
+
+TEST_F(PlaybackWindowTest, TheHotkeyPageAppliesItsFields) {
+    const int ids[] = {kIdHotkeyPanelField, kIdHotkeyHorizontalField, kIdHotkeyVerticalField, kIdHotkeyPauseField};
+    const wchar_t* texts[] = {L"ctrl+alt+x", L"Alt", L"", L" Ctrl+Shift+F9 "};
+    for (int i = 0; i < 4; ++i) {
+        CreateWindowExW(0, L"EDIT", texts[i], WS_CHILD, 0, 0, 100, 20, g_app.controlPanel,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ids[i])), nullptr, nullptr);
+    }
+    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdApplyHotkeys, BN_CLICKED), 0);
+    EXPECT_EQ(g_app.settings.value, L"ctrl+alt+x");  // saved as typed
+    EXPECT_EQ(g_app.settings.horizontal, L"Ctrl+Alt+H");
+    EXPECT_EQ(g_app.settings.vertical, L"Ctrl+Alt+V");
+    EXPECT_EQ(g_app.settings.pause, L"Ctrl+Shift+F9");
+    EXPECT_TRUE(FileExists(g_app.settingsPath));
+    EXPECT_FALSE(RegisterHotKey(nullptr, 78, MOD_CONTROL | MOD_ALT, 'X'));  // Ctrl+Alt+X is ours
+}
+
+TEST_F(PlaybackWindowTest, ASecondInstanceRunsWithoutTheTakenHotkeys) {
+    // The first instance holds them (registered in SetUp); a second panel gets none.
+    HWND first = g_app.controlPanel;
+    HWND second = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    g_app.controlPanel = second;
+    RegisterHotkeys();
+    EXPECT_EQ(g_app.registeredHotkeyCount, 0);
+    EXPECT_EQ(g_app.settings.value, L"Ctrl+Alt+D");  // the texts are kept
+    g_app.controlPanel = first;
+    DestroyWindow(second);
+}
+
+TEST_F(PlaybackWindowTest, ExitUnregistersSavesDestroysAndEndsTheLoop) {
+    g_app.list.push_back({L"李四", L"200元"});
+    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdTrayExit, 0), 0);
+    EXPECT_TRUE(g_app.exiting);
+    EXPECT_EQ(g_app.captionWindow, nullptr);
+    EXPECT_EQ(g_app.controlPanel, nullptr);
+    EXPECT_EQ(g_app.registeredHotkeyCount, 0);
+    EXPECT_TRUE(RegisterHotKey(nullptr, 79, MOD_CONTROL | MOD_ALT, 'D'));  // released
+    UnregisterHotKey(nullptr, 79);
+    EXPECT_TRUE(FileExists(g_app.settingsPath));
+    EXPECT_NE(ReadBytes(g_app.listPath).find("\xE6\x9D\x8E\xE5\x9B\x9B,200"), std::string::npos);
+    EXPECT_EQ(RunMessageLoop(), 0);
+}
+
+}  // namespace
