@@ -1,6 +1,9 @@
 #include "panel/ControlPanel.h"
 
 #include <algorithm>
+#include <string>
+
+#include <commctrl.h>
 
 #include "app/AppState.h"
 #include "app/Dpi.h"
@@ -9,7 +12,15 @@
 #include "settings/Hotkeys.h"
 #include "caption/CaptionPlacement.h"
 #include "list/ListFile.h"
+#include "panel/LargeCheckbox.h"
+#include "panel/OwnerDrawnButton.h"
+#include "panel/PanelColors.h"
+#include "panel/PanelCreate.h"
 #include "panel/PanelIds.h"
+#include "panel/PanelLayout.h"
+#include "panel/SettingsPages.h"
+#include "caption/Monitors.h"
+#include "panel/DonationTable.h"
 #include "panel/PanelPaint.h"
 #include "panel/SettingsControls.h"
 #include "settings/SettingsFile.h"
@@ -28,13 +39,72 @@ void CreatePanelFonts() {
     g_panel.uiFont.reset(CreatePanelFont(15, 400));
     g_panel.titleFont.reset(CreatePanelFont(22, 600));
     g_panel.smallFont.reset(CreatePanelFont(12, 400));
+    g_panel.iconFont.reset(CreateFontW(-ScaleLogical(17, g_app.dpiScale), 0, 0, 0, 400, FALSE, FALSE, FALSE,
+                                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                       DEFAULT_PITCH | FF_DONTCARE, L"Segoe MDL2 Assets"));
 }
+
+void RepaintIndicators(HWND window);
 
 LRESULT OnCreate(HWND window) {
     g_app.controlPanel = window;
+    g_panel.whiteBrush.reset(CreateSolidBrush(kPanelWhite));
+    g_panel.pageBrush.reset(CreateSolidBrush(kPanelPageColor));
+    g_panel.statusBrush.reset(CreateSolidBrush(kPanelStatusStrip));
     CreatePanelFonts();
+    CreatePanelControls(window);
     g_panel.panelReady = true;
+    FillTargetScreenCombo();
+    RefreshSettingsControls();
+    LayoutControlPanel();
+    RefreshDonationTable();
+    if (HWND play = GetDlgItem(window, kIdPlayButton)) SetWindowTextW(play, L"开始播放");
+    RepaintIndicators(window);
     return 0;
+}
+
+LRESULT OnControlColour(UINT message, HDC dc, HWND control) {
+    SetTextColor(dc, kPanelText);
+    SetBkMode(dc, TRANSPARENT);
+    if (GetDlgCtrlID(control) == kIdStatusLine) {
+        SetBkMode(dc, OPAQUE);
+        SetBkColor(dc, kPanelStatusStrip);
+        return reinterpret_cast<LRESULT>(g_panel.statusBrush.get());
+    }
+    const bool onPane = GetParent(control) == GetDlgItem(g_app.controlPanel, kIdSettingsPane);
+    if (message == WM_CTLCOLOREDIT || onPane || GetDlgCtrlID(control) == kIdSpeedSlider) {
+        SetBkColor(dc, kPanelWhite);
+        return reinterpret_cast<LRESULT>(g_panel.whiteBrush.get());
+    }
+    SetBkColor(dc, kPanelPageColor);
+    return reinterpret_cast<LRESULT>(g_panel.pageBrush.get());
+}
+
+LRESULT OnMinMaxInfo(LPARAM lParam) {
+    auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+    info->ptMinTrackSize.x = ScaleLogical(880, g_app.dpiScale);
+    info->ptMinTrackSize.y = ScaleLogical(620, g_app.dpiScale);
+    return 0;
+}
+
+LRESULT OnSpeedSlider(HWND slider) {
+    const int speed = static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0));
+    g_app.settings.speed = speed;
+    if (HWND box = GetDlgItem(g_app.controlPanel, kIdSpeedBox)) SetWindowTextW(box, std::to_wstring(speed).c_str());
+    StoreActiveLayout(g_app.settings.direction);
+    SaveSettings();
+    return 0;
+}
+
+void RepaintIndicators(HWND window) {
+    for (int id : {kIdPlayButton, kIdHorizontalButton, kIdVerticalButton}) {
+        if (HWND button = GetDlgItem(window, id)) InvalidateRect(button, nullptr, TRUE);
+    }
+    if (HWND slider = GetDlgItem(window, kIdSpeedSlider)) {
+        SendMessageW(slider, TBM_SETPOS, TRUE, g_app.settings.speed);
+    }
+    if (HWND preview = GetDlgItem(window, kIdPreviewPane)) InvalidateRect(preview, nullptr, FALSE);
+    InvalidateRect(window, nullptr, FALSE);
 }
 
 LRESULT OnPaint(HWND window) {
@@ -83,6 +153,10 @@ LRESULT OnDestroy(HWND window) {
     g_panel.uiFont.reset();
     g_panel.titleFont.reset();
     g_panel.smallFont.reset();
+    g_panel.iconFont.reset();
+    g_panel.whiteBrush.reset();
+    g_panel.pageBrush.reset();
+    g_panel.statusBrush.reset();
     if (g_app.exiting && g_app.notifyIcon.cbSize != 0) Shell_NotifyIconW(NIM_DELETE, &g_app.notifyIcon);
     if (g_app.controlPanel == window) g_app.controlPanel = nullptr;
     return 0;
@@ -99,6 +173,23 @@ LRESULT OnCommand(HWND window, int id) {
         case kIdTrayRestoreDefaults: ConfirmRestoreDefaults(); return 0;
         case kIdTrayExit: ExitProgram(); return 0;
         case kIdApplyHotkeys: ApplyHotkeyTexts(ReadHotkeyFields()); return 0;
+        case kIdTabStyle:
+        case kIdTabPosition:
+        case kIdTabHotkeys:
+            SelectSettingsPage(id - kIdTabStyle);
+            RepaintIndicators(window);
+            return 0;
+        case kIdHorizontalButton:
+        case kIdVerticalButton:
+            SwitchDirection(id == kIdHorizontalButton ? ScrollDirection::Horizontal : ScrollDirection::Vertical);
+            RepaintIndicators(window);
+            return 0;
+        case 8016:
+        case 8017:
+        case 8018:
+            g_panel.previewBackground = id - 8016;
+            RepaintIndicators(window);
+            return 0;
         case kIdApplyAndSave:
             SaveSettings();
             SaveDonationList();
@@ -115,7 +206,15 @@ LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_CREATE: return OnCreate(window);
         case WM_PAINT: return OnPaint(window);
         case WM_ERASEBKGND: return 1;  // the paint covers the whole client area
-        case WM_SIZE: InvalidateRect(window, nullptr, FALSE); return 0;
+        case WM_SIZE: LayoutControlPanel(); return 0;
+        case WM_GETMINMAXINFO: return OnMinMaxInfo(lParam);
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORSTATIC: return OnControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_DRAWITEM: DrawOwnerDrawnButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return 1;
+        case WM_HSCROLL:
+            if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == kIdSpeedSlider) return OnSpeedSlider(reinterpret_cast<HWND>(lParam));
+            return 0;
         case WM_DISPLAYCHANGE: HandleDisplayChange(); return 0;
         case WM_CLOSE: return OnClose(window);
         case WM_DESTROY: return OnDestroy(window);
@@ -140,12 +239,10 @@ bool RegisterControlPanelClass(HINSTANCE instance, HICON icon) {
     return RegisterClassExW(&wc) != 0;
 }
 
-// The large check box draws itself; its class exists from start-up so that
-// the panel's pages can create it.
 bool RegisterLargeCheckboxClass(HINSTANCE instance) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = DefWindowProcW;
+    wc.lpfnWndProc = LargeCheckboxProc;
     wc.cbWndExtra = 16;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);

@@ -19,6 +19,12 @@ struct PanelState {
     UniqueFont uiFont;
     UniqueFont titleFont;
     UniqueFont smallFont;
+    UniqueFont iconFont;
+    UniqueBrush whiteBrush;
+    UniqueBrush pageBrush;
+    UniqueBrush statusBrush;
+    int currentPage = 0;         // 0 文字样式, 1 位置布局, 2 快捷键
+    int previewBackground = 0;   // 0 light, 1 dark, 2 red
     HICON icon = nullptr;  // shared resource icon, not owned
 };
 

@@ -5,6 +5,7 @@ constexpr int kIdDonationTable = 1001;
 constexpr int kIdNameBox = 1002;
 constexpr int kIdAmountBox = 1003;
 constexpr int kIdApplyAndSave = 1007;
+constexpr int kIdDirectionMirror = 1013;
 constexpr int kIdSpeedBox = 1014;
 constexpr int kIdPlayButton = 1020;
 constexpr int kIdHotkeyPanelField = 1040;
@@ -15,6 +16,14 @@ constexpr int kIdHotkeyPauseField = 1045;
 constexpr int kIdTargetScreenList = 1046;
 constexpr int kIdStatusLine = 1056;
 constexpr int kIdSearchBox = 8001;
+constexpr int kIdTabStyle = 8007;
+constexpr int kIdTabPosition = 8008;
+constexpr int kIdTabHotkeys = 8009;
+constexpr int kIdPreviewPane = 8010;
+constexpr int kIdSettingsPane = 8011;
+constexpr int kIdHorizontalButton = 8012;
+constexpr int kIdVerticalButton = 8013;
+constexpr int kIdSpeedSlider = 8014;
 
 // Alt accelerator commands.
 constexpr int kFirstAltCommand = 50001;

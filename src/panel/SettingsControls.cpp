@@ -36,6 +36,7 @@ std::wstring ControlText(HWND control) {
 
 HWND FindPanelControl(int id) {
     if (!g_app.controlPanel) return nullptr;
+    if (HWND direct = GetDlgItem(g_app.controlPanel, id)) return direct;
     ControlSearch search{id, nullptr};
     EnumChildWindows(g_app.controlPanel, MatchControl, reinterpret_cast<LPARAM>(&search));
     return search.found;

@@ -42,8 +42,8 @@ protected:
         g_app.list = {{L"张三", L"100元"}};
         CreateMainWindows();
         ASSERT_NE(g_app.controlPanel, nullptr);
-        playButton_ = CreateWindowExW(0, L"BUTTON", L"开始播放", WS_CHILD, 0, 0, 80, 30, g_app.controlPanel,
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdPlayButton)), nullptr, nullptr);
+        playButton_ = GetDlgItem(g_app.controlPanel, kIdPlayButton);
+        ASSERT_NE(playButton_, nullptr);
         RegisterHotkeys();
     }
     void TearDown() override {

@@ -1,0 +1,126 @@
+#include "panel/OwnerDrawnButton.h"
+
+#include <string>
+
+#include "app/AppState.h"
+#include "app/Dpi.h"
+#include "list/AmountText.h"
+#include "panel/ControlPanel.h"
+
+namespace {
+
+int S(int v) { return ScaleLogical(v, g_app.dpiScale); }
+
+void Fill(HDC dc, const RECT& r, COLORREF c) {
+    UniqueBrush brush(CreateSolidBrush(c));
+    FillRect(dc, &r, brush.get());
+}
+
+void Frame(HDC dc, const RECT& r, COLORREF c) {
+    UniqueBrush brush(CreateSolidBrush(c));
+    FrameRect(dc, &r, brush.get());
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[128] = {};
+    GetWindowTextW(window, text, 128);
+    return TrimText(text);
+}
+
+}  // namespace
+
+ButtonRole RoleOfButton(int id) {
+    switch (id) {
+        case 1004:
+        case 1020:
+        case 8023: return ButtonRole::Primary;
+        case 8007:
+        case 8008:
+        case 8009: return id - 8007 == g_panel.currentPage ? ButtonRole::ActiveSegment : ButtonRole::Normal;
+        case 8012: return g_app.settings.direction == ScrollDirection::Horizontal ? ButtonRole::ActiveSegment
+                                                                                  : ButtonRole::Normal;
+        case 8013: return g_app.settings.direction == ScrollDirection::Vertical ? ButtonRole::ActiveSegment
+                                                                                : ButtonRole::Normal;
+        default: return ButtonRole::Normal;
+    }
+}
+
+ButtonColours ColoursOfButton(ButtonRole role, bool pressed, bool disabled) {
+    ButtonColours c{};
+    switch (role) {
+        case ButtonRole::Primary:
+            c = {pressed ? RGB(0, 88, 76) : RGB(0, 117, 101), RGB(0, 117, 101), RGB(255, 255, 255)};
+            break;
+        case ButtonRole::ActiveSegment:
+            c = {pressed ? RGB(223, 232, 229) : RGB(230, 244, 239), RGB(0, 117, 101), RGB(0, 117, 101)};
+            break;
+        case ButtonRole::Normal:
+            c = {pressed ? RGB(223, 232, 229) : RGB(255, 255, 255), RGB(221, 227, 231), RGB(30, 39, 46)};
+            break;
+    }
+    if (disabled) {
+        c.fill = RGB(246, 248, 249);
+        c.text = RGB(163, 171, 176);
+    }
+    return c;
+}
+
+wchar_t GlyphOfButton(int id) {
+    switch (id) {
+        case 8002: return 0xE7A7;
+        case 8003: return 0xE7A6;
+        case 1006: return 0xE74D;
+        case 1027: return 0xE8D2;
+        case 8006: return 0xE712;
+        default: return 0;
+    }
+}
+
+bool SwatchOfButton(int id, COLORREF& colour) {
+    const AppSettings& s = g_app.settings;
+    switch (id) {
+        case 1010: colour = s.textColor; return true;
+        case 1011: colour = s.amountColor; return true;
+        case 1049: colour = s.outlineColor; return true;
+        case 1053: colour = s.shadowColor; return true;
+        case 8016: colour = RGB(248, 249, 250); return true;
+        case 8017: colour = RGB(39, 43, 47); return true;
+        case 8018: colour = RGB(183, 28, 44); return true;
+        default: return false;
+    }
+}
+
+void DrawOwnerDrawnButton(const DRAWITEMSTRUCT& item) {
+    HDC dc = item.hDC;
+    const int id = static_cast<int>(item.CtlID);
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    const ButtonColours c = ColoursOfButton(RoleOfButton(id), pressed, disabled);
+    RECT r = item.rcItem;
+    Fill(dc, r, c.fill);
+    Frame(dc, r, c.border);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, c.text);
+    const UINT centred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    if (const wchar_t glyph = GlyphOfButton(id)) {
+        SelectedObject font(dc, g_panel.iconFont.get());
+        DrawTextW(dc, &glyph, 1, &r, centred);
+    } else {
+        RECT text = r;
+        COLORREF swatch = 0;
+        if (SwatchOfButton(id, swatch)) {
+            const RECT sample{r.left + S(9), r.top + S(8), r.left + S(25), r.bottom - S(8)};
+            Fill(dc, sample, swatch);
+            FrameRect(dc, &sample, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+            text.left += S(30);
+        }
+        const std::wstring label = WindowText(item.hwndItem);
+        SelectedObject font(dc, g_panel.uiFont.get());
+        DrawTextW(dc, label.c_str(), static_cast<int>(label.size()), &text, centred);
+    }
+    if (item.itemState & ODS_FOCUS) {
+        RECT focus = item.rcItem;
+        InflateRect(&focus, -S(3), -S(3));
+        DrawFocusRect(dc, &focus);
+    }
+}

@@ -1,0 +1,106 @@
+#include "panel/PanelChildren.h"
+
+#include <commctrl.h>
+#include <uxtheme.h>
+
+#include "app/AppState.h"
+#include "app/Dpi.h"
+#include "panel/ControlPanel.h"
+
+namespace {
+
+int S(int v) { return ScaleLogical(v, g_app.dpiScale); }
+
+HWND g_tooltip = nullptr;
+WNDPROC g_editProc = nullptr;
+
+// Ctrl+A selects the whole text of any panel text box.
+LRESULT CALLBACK PanelEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_KEYDOWN && wParam == 'A' && (GetKeyState(VK_CONTROL) & 0x8000)) {
+        SendMessageW(window, EM_SETSEL, 0, -1);
+        return 0;
+    }
+    if (message == WM_CHAR && wParam == 1) return 0;  // the Ctrl+A character would beep
+    return CallWindowProcW(g_editProc, window, message, wParam, lParam);
+}
+
+HWND SettingsPane() {
+    return g_app.controlPanel ? GetDlgItem(g_app.controlPanel, 8011) : nullptr;
+}
+
+// The wheel over a slider scrolls the settings page instead of moving the slider.
+LRESULT CALLBACK PanelSliderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    switch (message) {
+        case WM_MOUSEWHEEL: {
+            HWND pane = SettingsPane();
+            if (pane) {
+                RECT r{};
+                GetWindowRect(pane, &r);
+                const POINT cursor{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+                if (GetParent(window) == pane || PtInRect(&r, cursor)) SendMessageW(pane, message, wParam, lParam);
+            }
+            return 0;
+        }
+        case WM_MOUSEHWHEEL: return 0;
+        case WM_NCDESTROY: RemoveWindowSubclass(window, PanelSliderProc, 1); break;
+        default: break;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+HWND CreatePanelTooltip(HWND panel) {
+    g_tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, panel, nullptr, g_app.instance, nullptr);
+    if (g_tooltip) SendMessageW(g_tooltip, TTM_SETMAXTIPWIDTH, 0, S(300));
+    return g_tooltip;
+}
+
+void AddTooltip(HWND control, const wchar_t* text) {
+    if (!g_tooltip || !control) return;
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = g_app.controlPanel;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = const_cast<wchar_t*>(text);
+    SendMessageW(g_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+HWND CreatePanelChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD extraStyle, int id) {
+    const bool isStatic = lstrcmpiW(className, L"STATIC") == 0;
+    const bool isButton = lstrcmpiW(className, L"BUTTON") == 0;
+    const bool isEdit = lstrcmpiW(className, L"EDIT") == 0;
+    const bool isSlider = lstrcmpiW(className, TRACKBAR_CLASSW) == 0;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | extraStyle;
+    if (!isStatic) style |= WS_TABSTOP;
+    if (isButton) style |= BS_OWNERDRAW;
+    if (isSlider) style |= TBS_BOTH | TBS_FIXEDLENGTH;
+    HWND control = CreateWindowExW(isEdit ? WS_EX_CLIENTEDGE : 0, className, text, style, 0, 0, S(100), S(30), parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_app.instance, nullptr);
+    if (!control) return nullptr;
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(g_panel.uiFont.get()), FALSE);
+    SetWindowTheme(control, L"Explorer", nullptr);
+    if (isSlider) SetWindowSubclass(control, PanelSliderProc, 1, 0);
+    if (isEdit) {
+        WNDPROC previous = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PanelEditProc)));
+        if (!g_editProc) g_editProc = previous;
+        SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(S(6), S(6)));
+    }
+    return control;
+}
+
+void LayoutTrackbar(HWND slider, int x, int y, int width, int height) {
+    if (!slider) return;
+    SendMessageW(slider, TBM_SETTHUMBLENGTH, S(18), 0);
+    const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    SetWindowPos(slider, nullptr, S(x), S(y), S(width), S(height), flags);
+    RECT channel{};
+    SendMessageW(slider, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+    const int c = channel.top + channel.bottom;
+    if (c > 0 && S(height) >= c) {
+        SetWindowPos(slider, nullptr, S(x), S(y) + (S(height) - c) / 2, S(width), c, flags);
+    }
+}

@@ -1,0 +1,159 @@
+#include "panel/SettingsPages.h"
+
+#include <algorithm>
+
+#include "app/AppState.h"
+#include "app/Dpi.h"
+#include "panel/ControlPanel.h"
+#include "panel/PanelChildren.h"
+#include "panel/PanelColors.h"
+#include "panel/PanelIds.h"
+
+SettingsPagesState g_pages;
+
+namespace {
+
+int S(int v) { return ScaleLogical(v, g_app.dpiScale); }
+
+HWND Pane() { return g_app.controlPanel ? GetDlgItem(g_app.controlPanel, kIdSettingsPane) : nullptr; }
+
+int PaneLogicalHeight(HWND pane) {
+    RECT client{};
+    GetClientRect(pane, &client);
+    return static_cast<int>(client.bottom / g_app.dpiScale + 0.5);
+}
+
+void ScrollPageTo(int position) {
+    g_pages.scrollPos[static_cast<size_t>(g_panel.currentPage)] = position;
+    ShowSettingsPage();
+}
+
+LRESULT OnInspectorScroll(HWND pane, WPARAM wParam) {
+    int pos = g_pages.scrollPos[static_cast<size_t>(g_panel.currentPage)];
+    const int view = PaneLogicalHeight(pane);
+    switch (LOWORD(wParam)) {
+        case SB_LINEUP: pos -= 32; break;
+        case SB_LINEDOWN: pos += 32; break;
+        case SB_PAGEUP: pos -= view; break;
+        case SB_PAGEDOWN: pos += view; break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: pos = HIWORD(wParam); break;
+        case SB_TOP: pos = 0; break;
+        case SB_BOTTOM: pos = kPageContentHeight[static_cast<size_t>(g_panel.currentPage)]; break;
+        default: return 0;
+    }
+    ScrollPageTo(pos);
+    return 0;
+}
+
+}  // namespace
+
+LRESULT CALLBACK InspectorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        // The pages' controls report to the panel, which carries out every command.
+        case WM_COMMAND:
+        case WM_NOTIFY:
+        case WM_HSCROLL:
+        case WM_DRAWITEM:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            return g_app.controlPanel ? SendMessageW(g_app.controlPanel, message, wParam, lParam) : 0;
+        case WM_VSCROLL: return OnInspectorScroll(window, wParam);
+        case WM_MOUSEWHEEL:
+            ScrollPageTo(g_pages.scrollPos[static_cast<size_t>(g_panel.currentPage)] -
+                                     GET_WHEEL_DELTA_WPARAM(wParam) * 48 / WHEEL_DELTA);
+            return 0;
+        default: return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK PreviewWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT) return DefWindowProcW(window, message, wParam, lParam);
+    PaintScope paint(window);
+    RECT client{};
+    GetClientRect(window, &client);
+    UniqueBrush background(CreateSolidBrush(RGB(0xF8, 0xF9, 0xFA)));
+    FillRect(paint.get(), &client, background.get());
+    RECT heading{S(12), S(4), client.right - S(10), S(26)};
+    SelectedObject font(paint.get(), g_panel.smallFont.get());
+    SetBkMode(paint.get(), TRANSPARENT);
+    SetTextColor(paint.get(), kPanelMutedText);
+    DrawTextW(paint.get(), L"字幕预览", -1, &heading, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+    return 0;
+}
+
+HWND AddPageControl(int page, const wchar_t* className, const wchar_t* text, DWORD extraStyle, int id, int x, int y,
+                    int width, int height) {
+    HWND pane = Pane();
+    if (!pane) return nullptr;
+    if (id == 0) id = g_pages.nextLabelId + static_cast<int>(g_pages.controls.size());
+    HWND control = CreatePanelChild(pane, className, text, extraStyle, id);
+    if (control) g_pages.controls.push_back(PageControl{control, id, page, RECT{x, y, x + width, y + height}});
+    return control;
+}
+
+void CreateHotkeyPage() {
+    struct Row {
+        const wchar_t* label;
+        int id;
+    };
+    const Row rows[] = {{L"显示 / 隐藏控制面板 (&Q)", kIdHotkeyPanelField},
+                        {L"切换横向滚动 (&L)", kIdHotkeyHorizontalField},
+                        {L"切换纵向滚动 (&V)", kIdHotkeyVerticalField},
+                        {L"暂停隐藏 / 继续播放 (&P)", kIdHotkeyPauseField}};
+    int y = 0;
+    for (const Row& row : rows) {
+        AddPageControl(2, L"STATIC", row.label, 0, 0, 0, y, 318, 22);
+        AddPageControl(2, L"EDIT", L"", ES_AUTOHSCROLL, row.id, 0, y + 26, 318, 32);
+        y += 74;
+    }
+    AddPageControl(2, L"BUTTON", L"应用快捷键", 0, kIdApplyHotkeys, 0, 310, 318, 36);
+}
+
+int ClampPageScroll(int position, int contentHeight, int viewHeight) {
+    return std::clamp(position, 0, std::max(0, contentHeight - viewHeight));
+}
+
+void ShowSettingsPage() {
+    HWND pane = Pane();
+    if (!pane) return;
+    const size_t page = static_cast<size_t>(g_panel.currentPage);
+    const int view = PaneLogicalHeight(pane);
+    const int content = kPageContentHeight[page];
+    const int pos = ClampPageScroll(g_pages.scrollPos[page], content, view);
+    g_pages.scrollPos[page] = pos;
+
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = content - 1;
+    info.nPage = static_cast<UINT>(std::max(1, view));
+    info.nPos = pos;
+    SetScrollInfo(pane, SB_VERT, &info, TRUE);
+
+    for (const PageControl& c : g_pages.controls) {
+        if (c.page != g_panel.currentPage) {
+            ShowWindow(c.window, SW_HIDE);
+            continue;
+        }
+        const RECT& r = c.rect;
+        if (c.id >= 1032 && c.id <= 1035) {
+            LayoutTrackbar(c.window, r.left, r.top - pos, r.right - r.left, r.bottom - r.top);
+        } else {
+            SetWindowPos(c.window, nullptr, S(r.left), S(r.top - pos), S(r.right - r.left), S(r.bottom - r.top),
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        ShowWindow(c.window, SW_SHOWNA);
+    }
+    RedrawWindow(pane, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void SelectSettingsPage(int page) {
+    g_panel.currentPage = std::clamp(page, 0, 2);
+    ShowSettingsPage();
+    for (int id : {kIdTabStyle, kIdTabPosition, kIdTabHotkeys}) {
+        if (HWND tab = GetDlgItem(g_app.controlPanel, id)) InvalidateRect(tab, nullptr, TRUE);
+    }
+}
