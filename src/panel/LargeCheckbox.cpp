@@ -48,13 +48,12 @@ LRESULT OnPaint(HWND w) {
     return 0;
 }
 
-LRESULT OnButtonUp(HWND w) {
+LRESULT OnButtonUp(HWND w, LPARAM lParam) {
     const bool wasPressed = Pressed(w);
     SetPressed(w, false);
     if (GetCapture() == w) ReleaseCapture();
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    ScreenToClient(w, &cursor);
+    // With the mouse captured the release point may lie outside the box.
+    const POINT cursor{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     RECT client{};
     GetClientRect(w, &client);
     if (wasPressed && PtInRect(&client, cursor)) ToggleCheckAndNotify(w);
@@ -95,7 +94,7 @@ LRESULT CALLBACK LargeCheckboxProc(HWND w, UINT message, WPARAM wParam, LPARAM l
             SetPressed(w, true);
             Repaint(w);
             return 0;
-        case WM_LBUTTONUP: return OnButtonUp(w);
+        case WM_LBUTTONUP: return OnButtonUp(w, lParam);
         case WM_CAPTURECHANGED:
             SetPressed(w, false);
             Repaint(w);

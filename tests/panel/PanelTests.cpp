@@ -1,0 +1,218 @@
+// The control panel's children: where they go, how the owner-drawn buttons
+// and check boxes look and behave, and the settings pages.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "TestFolder.h"
+#include "app/AppState.h"
+#include "app/Startup.h"
+#include "panel/ControlPanel.h"
+#include "panel/OwnerDrawnButton.h"
+#include "panel/PanelIds.h"
+#include "panel/PanelLayout.h"
+#include "panel/SettingsPages.h"
+
+namespace {
+
+RECT PlacementOf(const std::vector<ControlPlacement>& all, int id) {
+    for (const ControlPlacement& p : all) {
+        if (p.id == id) return p.rect;
+    }
+    return RECT{-1, -1, -1, -1};
+}
+
+TEST(PanelLayout, PlacementsFollowTheClientSize) {
+    const auto p = PanelPlacements(1144, 811);  // 1160 × 850 less the frame
+    const int L = 1144 - 368;
+    EXPECT_EQ(PlacementOf(p, 8031).left, 1144 - 114);
+    EXPECT_EQ(PlacementOf(p, 1020).right, 24 + 142);
+    EXPECT_EQ(PlacementOf(p, 1001).bottom - PlacementOf(p, 1001).top, 811 - 358);
+    EXPECT_EQ(PlacementOf(p, 8004).left, L - 128);
+    EXPECT_EQ(PlacementOf(p, 8011).left, L + 20);
+    EXPECT_EQ(PlacementOf(p, 1002).top, 811 - 92);
+    EXPECT_EQ(PlacementOf(p, 1056).right - PlacementOf(p, 1056).left, 1144 - 530);
+    EXPECT_EQ(PlacementOf(p, 8018).left, L + 288);
+
+    // At the minimum size the lower bounds take over.
+    const auto small = PanelPlacements(700, 400);
+    EXPECT_EQ(PlacementOf(small, 1046).right - PlacementOf(small, 1046).left, 126);
+    EXPECT_EQ(PlacementOf(small, 8001).right - PlacementOf(small, 8001).left, 140);
+    EXPECT_EQ(PlacementOf(small, 1001).bottom - PlacementOf(small, 1001).top, 80);
+    EXPECT_EQ(PlacementOf(small, 8011).bottom - PlacementOf(small, 8011).top, 80);
+    EXPECT_EQ(PlacementOf(small, 1056).right - PlacementOf(small, 1056).left, 170);
+}
+
+TEST(OwnerDrawnButtons, RolesAndColoursFollowTheState) {
+    g_app.settings.direction = ScrollDirection::Horizontal;
+    g_panel.currentPage = 1;
+    EXPECT_EQ(RoleOfButton(1020), ButtonRole::Primary);
+    EXPECT_EQ(RoleOfButton(1004), ButtonRole::Primary);
+    EXPECT_EQ(RoleOfButton(8012), ButtonRole::ActiveSegment);
+    EXPECT_EQ(RoleOfButton(8013), ButtonRole::Normal);
+    EXPECT_EQ(RoleOfButton(8008), ButtonRole::ActiveSegment);
+    EXPECT_EQ(RoleOfButton(8007), ButtonRole::Normal);
+    EXPECT_EQ(RoleOfButton(1007), ButtonRole::Normal);
+    g_panel.currentPage = 0;
+
+    const ButtonColours disabledPrimary = ColoursOfButton(ButtonRole::Primary, false, true);
+    EXPECT_EQ(disabledPrimary.fill, RGB(246, 248, 249));
+    EXPECT_EQ(disabledPrimary.border, RGB(0, 117, 101));
+    EXPECT_EQ(disabledPrimary.text, RGB(163, 171, 176));
+    EXPECT_EQ(ColoursOfButton(ButtonRole::Primary, true, false).fill, RGB(0, 88, 76));
+    EXPECT_EQ(ColoursOfButton(ButtonRole::Normal, false, false).border, RGB(221, 227, 231));
+    EXPECT_EQ(ColoursOfButton(ButtonRole::ActiveSegment, false, false).text, RGB(0, 117, 101));
+
+    EXPECT_EQ(GlyphOfButton(8002), 0xE7A7);
+    EXPECT_EQ(GlyphOfButton(8006), 0xE712);
+    EXPECT_EQ(GlyphOfButton(1007), 0);
+    COLORREF swatch = 0;
+    g_app.settings.amountColor = RGB(1, 2, 3);
+    ASSERT_TRUE(SwatchOfButton(1011, swatch));
+    EXPECT_EQ(swatch, RGB(1, 2, 3));  // read at every paint
+    EXPECT_FALSE(SwatchOfButton(1020, swatch));
+    g_app.settings = AppSettings{};
+}
+
+TEST(SettingsPages, ScrollPositionIsClampedToTheContent) {
+    EXPECT_EQ(ClampPageScroll(-10, 456, 300), 0);
+    EXPECT_EQ(ClampPageScroll(100, 456, 300), 100);
+    EXPECT_EQ(ClampPageScroll(500, 456, 300), 156);
+    EXPECT_EQ(ClampPageScroll(50, 364, 500), 0);  // everything fits
+}
+
+class PanelWindowTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        g_app.instance = GetModuleHandleW(nullptr);
+        RegisterWindowClasses();
+    }
+    void SetUp() override {
+        g_app.settings = AppSettings{};
+        g_app.settingsPath = folder_.File(L"settings.ini");
+        g_app.listPath = folder_.File(L"donations.txt");
+        CreateMainWindows();
+        ASSERT_NE(g_app.controlPanel, nullptr);
+        ShowWindow(g_app.controlPanel, SW_SHOWNA);
+    }
+    void TearDown() override {
+        if (g_app.captionWindow) DestroyWindow(g_app.captionWindow);
+        if (g_app.controlPanel) DestroyWindow(g_app.controlPanel);
+        g_app.captionWindow = nullptr;
+        g_app.controlPanel = nullptr;
+    }
+    HWND Control(int id) const { return GetDlgItem(g_app.controlPanel, id); }
+    TestFolder folder_;
+};
+
+TEST_F(PanelWindowTest, EveryControlExistsInItsPlace) {
+    for (int id : {8011, 8010, 1020, 8012, 8013, 1014, 8014, 1046, 8015, 8001, 8002, 8003, 1006, 8004, 1001, 1002,
+                   1003, 1004, 8007, 8008, 8009, 8016, 8017, 8018, 1007, 8006, 1056, 8031, 1013}) {
+        EXPECT_NE(Control(id), nullptr) << id;
+    }
+    EXPECT_FALSE(IsWindowVisible(Control(1013)));  // the hidden direction mirror
+    EXPECT_EQ(SendMessageW(Control(1013), CB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(GetWindowLongPtrW(Control(1020), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+    EXPECT_EQ(GetWindowLongPtrW(Control(8011), GWL_STYLE) & WS_TABSTOP, 0);
+    EXPECT_NE(GetWindowLongPtrW(Control(8011), GWL_EXSTYLE) & WS_EX_CONTROLPARENT, 0);
+    EXPECT_EQ(SendMessageW(Control(8014), TBM_GETRANGEMAX, 0, 0), 30);
+    wchar_t text[32] = {};
+    GetWindowTextW(Control(1020), text, 32);
+    EXPECT_STREQ(text, L"开始播放");
+
+    RECT client{};
+    GetClientRect(g_app.controlPanel, &client);
+    RECT help{};
+    GetWindowRect(Control(8031), &help);
+    MapWindowPoints(nullptr, g_app.controlPanel, reinterpret_cast<POINT*>(&help), 2);
+    EXPECT_EQ(help.left, client.right - 114);  // at 96 dpi
+    EXPECT_EQ(help.top, 18);
+}
+
+TEST_F(PanelWindowTest, TheMinimumTrackingSizeIsKept) {
+    MINMAXINFO info{};
+    SendMessageW(g_app.controlPanel, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(info.ptMinTrackSize.x, 880);
+    EXPECT_EQ(info.ptMinTrackSize.y, 620);
+}
+
+TEST_F(PanelWindowTest, TabsShowOnlyTheirPage) {
+    HWND field = FindWindowExW(Control(8011), nullptr, L"EDIT", nullptr);
+    ASSERT_NE(field, nullptr);
+    EXPECT_FALSE(IsWindowVisible(field));  // the hotkey page is not the first page
+    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdTabHotkeys, BN_CLICKED), 0);
+    EXPECT_EQ(g_panel.currentPage, 2);
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(Control(8011), kIdHotkeyPanelField)));
+    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdTabStyle, BN_CLICKED), 0);
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(Control(8011), kIdHotkeyPanelField)));
+}
+
+TEST_F(PanelWindowTest, CtrlASelectsTheWholeTextOfAPanelTextBox) {
+    HWND box = Control(kIdNameBox);
+    SetWindowTextW(box, L"张三有限公司");
+    SendMessageW(box, EM_SETSEL, 2, 2);
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageW(box, WM_KEYDOWN, 'A', 0);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    DWORD start = 0, end = 0;
+    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 6u);
+}
+
+TEST_F(PanelWindowTest, TheSpeedSliderSetsAndSavesTheSpeed) {
+    HWND slider = Control(kIdSpeedSlider);
+    EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 3);
+    SendMessageW(slider, TBM_SETPOS, TRUE, 12);
+    SendMessageW(g_app.controlPanel, WM_HSCROLL, TB_THUMBPOSITION, reinterpret_cast<LPARAM>(slider));
+    EXPECT_EQ(g_app.settings.speed, 12);
+    EXPECT_EQ(g_app.directions.layouts[0].speed, 12);
+    wchar_t text[8] = {};
+    GetWindowTextW(Control(kIdSpeedBox), text, 8);
+    EXPECT_STREQ(text, L"12");
+    EXPECT_TRUE(FileExists(g_app.settingsPath));
+}
+
+class CheckboxTest : public PanelWindowTest {
+protected:
+    void SetUp() override {
+        PanelWindowTest::SetUp();
+        box_ = CreateWindowExW(0, kLargeCheckboxClass, L"加粗 (&O)", WS_CHILD | WS_VISIBLE, 10, 10, 150, 32,
+                               g_app.controlPanel, reinterpret_cast<HMENU>(static_cast<INT_PTR>(4711)), nullptr,
+                               nullptr);
+        ASSERT_NE(box_, nullptr);
+    }
+    HWND box_ = nullptr;
+};
+
+TEST_F(CheckboxTest, SpaceAndClicksToggleOnce) {
+    EXPECT_EQ(SendMessageW(box_, BM_GETCHECK, 0, 0), 0);
+    SendMessageW(box_, WM_KEYDOWN, VK_SPACE, 0);
+    SendMessageW(box_, WM_KEYDOWN, VK_SPACE, 0x40000000);  // auto-repeat
+    SendMessageW(box_, WM_KEYUP, VK_SPACE, 0);
+    EXPECT_EQ(SendMessageW(box_, BM_GETCHECK, 0, 0), 1);
+    SendMessageW(box_, WM_KEYUP, VK_SPACE, 0);  // a second release without a press does nothing
+    EXPECT_EQ(SendMessageW(box_, BM_GETCHECK, 0, 0), 1);
+    SendMessageW(box_, BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessageW(box_, BM_GETCHECK, 0, 0), 0);
+    EXPECT_EQ(SendMessageW(box_, WM_GETDLGCODE, 0, 0), DLGC_BUTTON);
+    SendMessageW(box_, BM_SETCHECK, 5, 0);  // only 1 means checked
+    EXPECT_EQ(SendMessageW(box_, BM_GETCHECK, 0, 0), 0);
+}
+
+TEST_F(CheckboxTest, AReleaseOutsideLeavesTheStateUnchanged) {
+    SendMessageW(box_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(box_, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(400, 5));
+    SendMessageW(box_, WM_LBUTTONUP, 0, MAKELPARAM(400, 5));  // released outside
+    EXPECT_EQ(SendMessageW(box_, BM_GETCHECK, 0, 0), 0);
+    SendMessageW(box_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(box_, WM_LBUTTONUP, 0, MAKELPARAM(6, 6));  // released inside
+    EXPECT_EQ(SendMessageW(box_, BM_GETCHECK, 0, 0), 1);
+}
+
+}  // namespace
