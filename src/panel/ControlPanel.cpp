@@ -16,6 +16,7 @@
 #include "panel/OwnerDrawnButton.h"
 #include "panel/PanelColors.h"
 #include "panel/PanelCreate.h"
+#include "panel/PanelFocus.h"
 #include "panel/PanelIds.h"
 #include "panel/PanelLayout.h"
 #include "panel/SettingsPages.h"
@@ -164,6 +165,16 @@ LRESULT OnDestroy(HWND window) {
 
 LRESULT OnCommand(HWND window, int id) {
     switch (id) {
+        case 50026: ConfirmRestoreDefaults(); return 0;
+        case 50010:
+            if (HWND button = GetDlgItem(window, g_app.settings.direction == ScrollDirection::Horizontal
+                                                     ? kIdHorizontalButton
+                                                     : kIdVerticalButton)) {
+                SetFocus(button);
+            }
+            return 0;
+        case kIdHelpButton: ShowHelpMenu(); return 0;
+        case 50003: return 0;  // Alt+B opens the batch import, which is not part of the program yet
         case kIdPlayButton:
         case kIdTrayTogglePlayback: TogglePlayback(); return 0;
         case kIdTrayShowPanel:
@@ -195,6 +206,7 @@ LRESULT OnCommand(HWND window, int id) {
             SaveDonationList();
             return 0;
         default:
+            RunAltCommand(id);
             return 0;
     }
 }

@@ -24,6 +24,7 @@ constexpr int kIdSettingsPane = 8011;
 constexpr int kIdHorizontalButton = 8012;
 constexpr int kIdVerticalButton = 8013;
 constexpr int kIdSpeedSlider = 8014;
+constexpr int kIdHelpButton = 8031;
 
 // Alt accelerator commands.
 constexpr int kFirstAltCommand = 50001;

@@ -216,3 +216,73 @@ TEST_F(CheckboxTest, AReleaseOutsideLeavesTheStateUnchanged) {
 }
 
 }  // namespace
+
+#include "app/Accelerators.h"
+#include "app/MessageLoop.h"
+#include "panel/PanelFocus.h"
+
+namespace {
+
+void PressAlt(HWND target, WPARAM key) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_MENU] = 0x80;
+    SetKeyboardState(keys);
+    MSG m{};
+    m.hwnd = target;
+    m.message = WM_SYSKEYDOWN;
+    m.wParam = key;
+    m.lParam = 1 << 29;
+    RouteMessage(m);
+    keys[VK_MENU] = 0;
+    SetKeyboardState(keys);
+}
+
+TEST(AltCommands, EveryCommandHasItsTarget) {
+    EXPECT_EQ(AltCommandTarget(50001).control, 1002);
+    EXPECT_FALSE(AltCommandTarget(50001).press);
+    EXPECT_EQ(AltCommandTarget(50006).control, 1030);
+    EXPECT_TRUE(AltCommandTarget(50006).press);
+    EXPECT_EQ(AltCommandTarget(50032).control, 1053);  // Alt+7 presses the shadow colour
+    EXPECT_TRUE(AltCommandTarget(50032).press);
+    EXPECT_EQ(AltCommandTarget(50033).control, 1054);  // Alt+6 focuses the shadow size
+    EXPECT_FALSE(AltCommandTarget(50033).press);
+    EXPECT_EQ(AltCommandTarget(50024).control, 1007);
+    EXPECT_EQ(AltCommandTarget(50025).control, 1007);
+    EXPECT_FALSE(RunAltCommand(50035));
+    EXPECT_FALSE(RunAltCommand(1007));
+}
+
+TEST_F(PanelWindowTest, AltKeysFocusRevealAndPress) {
+    g_app.accelerators = CreateAltAcceleratorTable();
+    SetFocus(g_app.controlPanel);
+
+    PressAlt(g_app.controlPanel, 'N');
+    EXPECT_EQ(GetFocus(), Control(kIdNameBox));
+
+    // Alt+Q shows the hotkey page and selects the field's text.
+    HWND field = GetDlgItem(Control(kIdSettingsPane), kIdHotkeyPanelField);
+    ASSERT_NE(field, nullptr);
+    SetWindowTextW(field, L"Ctrl+Alt+D");
+    PressAlt(GetFocus(), 'Q');
+    EXPECT_EQ(g_panel.currentPage, 2);
+    EXPECT_TRUE(IsWindowVisible(field));
+    EXPECT_EQ(GetFocus(), field);
+    DWORD start = 1, end = 0;
+    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 10u);
+
+    // Alt+D moves the focus to the playing direction's button.
+    PressAlt(GetFocus(), 'D');
+    EXPECT_EQ(GetFocus(), Control(kIdHorizontalButton));
+
+    // Alt+K presses "应用并保存 (&K)", which saves.
+    PressAlt(GetFocus(), 'K');
+    EXPECT_TRUE(FileExists(g_app.listPath));
+    DestroyAcceleratorTable(g_app.accelerators);
+    g_app.accelerators = nullptr;
+    g_panel.currentPage = 0;
+}
+
+}  // namespace
