@@ -36,8 +36,19 @@ HFONT CreatePanelFont(int logicalHeight, int weight) {
                        DEFAULT_PITCH | FF_DONTCARE, L"Microsoft YaHei UI");
 }
 
+BOOL CALLBACK ApplyUiFont(HWND child, LPARAM font) {
+    SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
+    return TRUE;
+}
+
+// Fonts for the current dpiScale; every control gets the new UI font before
+// the old one is deleted, so no control is ever left with a dead font.
 void CreatePanelFonts() {
+    UniqueFont oldUi(g_panel.uiFont.release());
     g_panel.uiFont.reset(CreatePanelFont(15, 400));
+    if (g_app.controlPanel) {
+        EnumChildWindows(g_app.controlPanel, ApplyUiFont, reinterpret_cast<LPARAM>(g_panel.uiFont.get()));
+    }
     g_panel.titleFont.reset(CreatePanelFont(22, 600));
     g_panel.smallFont.reset(CreatePanelFont(12, 400));
     g_panel.iconFont.reset(CreateFontW(-ScaleLogical(17, g_app.dpiScale), 0, 0, 0, 400, FALSE, FALSE, FALSE,
@@ -79,6 +90,23 @@ LRESULT OnControlColour(UINT message, HDC dc, HWND control) {
     }
     SetBkColor(dc, kPanelPageColor);
     return reinterpret_cast<LRESULT>(g_panel.pageBrush.get());
+}
+
+LRESULT OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
+    g_app.dpiScale = HIWORD(wParam) / 96.0;
+    CreatePanelFonts();
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    LayoutControlPanel();
+    return 0;
+}
+
+// A click on the panel takes the focus out of the speed box, which applies it.
+LRESULT OnPanelClick(HWND window, WPARAM wParam, LPARAM lParam) {
+    HWND focus = GetFocus();
+    if (focus && GetDlgCtrlID(focus) == kIdSpeedBox && GetParent(focus) == window) SetFocus(window);
+    return DefWindowProcW(window, WM_LBUTTONDOWN, wParam, lParam);
 }
 
 LRESULT OnMinMaxInfo(LPARAM lParam) {
@@ -220,6 +248,8 @@ LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_ERASEBKGND: return 1;  // the paint covers the whole client area
         case WM_SIZE: LayoutControlPanel(); return 0;
         case WM_GETMINMAXINFO: return OnMinMaxInfo(lParam);
+        case WM_DPICHANGED: return OnDpiChanged(window, wParam, lParam);
+        case WM_LBUTTONDOWN: return OnPanelClick(window, wParam, lParam);
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORSTATIC: return OnControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));

@@ -286,3 +286,29 @@ TEST_F(PanelWindowTest, AltKeysFocusRevealAndPress) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PanelWindowTest, ADpiChangeRescalesFontsAndLayout) {
+    RECT suggested{50, 40, 50 + 1740, 40 + 1000};
+    SendMessageW(g_app.controlPanel, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_DOUBLE_EQ(g_app.dpiScale, 1.5);
+    RECT window{};
+    GetWindowRect(g_app.controlPanel, &window);
+    EXPECT_EQ(window.left, 50);
+    EXPECT_EQ(window.right - window.left, 1740);
+    RECT client{};
+    GetClientRect(g_app.controlPanel, &client);
+    RECT play{};
+    GetWindowRect(Control(kIdPlayButton), &play);
+    EXPECT_EQ(play.right - play.left, 213);  // 142 × 1.5
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control(kIdNameBox), WM_GETFONT, 0, 0)), sizeof(font), &font);
+    EXPECT_EQ(font.lfHeight, -23);  // 15 × 1.5, rounded
+    MINMAXINFO info{};
+    SendMessageW(g_app.controlPanel, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(info.ptMinTrackSize.x, 1320);
+    g_app.dpiScale = 1.0;
+}
+
+}  // namespace
