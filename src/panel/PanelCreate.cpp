@@ -70,11 +70,11 @@ void CreatePanelControls(HWND panel) {
     CreatePanelTooltip(panel);
     g_pages = SettingsPagesState{};
 
-    for (const ChildSpec& spec : kPanelChildren) {
-        HWND control = CreatePanelChild(panel, spec.className, spec.text, spec.style, spec.id);
+    for (const ChildSpec& child : kPanelChildren) {
+        HWND control = CreatePanelChild(panel, child.className, child.text, child.style, child.id);
         if (!control) continue;
-        if (spec.tooltip) AddTooltip(control, spec.tooltip);
-        if (spec.cue) SendMessageW(control, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(spec.cue));
+        if (child.tooltip) AddTooltip(control, child.tooltip);
+        if (child.cue) SendMessageW(control, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(child.cue));
     }
     // The settings pane is a container that Tab enters; neither pane is a tab stop.
     for (int id : {kIdSettingsPane, kIdPreviewPane}) {

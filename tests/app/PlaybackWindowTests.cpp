@@ -2,6 +2,7 @@
 // real windows with the messages an operator's actions produce.
 #include <gtest/gtest.h>
 
+#include "MessagePump.h"
 #include "TestFolder.h"
 #include "app/AppState.h"
 #include "app/MessageLoop.h"
@@ -15,12 +16,6 @@
 
 namespace {
 
-void Drain() {
-    MSG m;
-    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-        if (m.message != WM_QUIT) DispatchMessageW(&m);
-    }
-}
 
 class PlaybackWindowTest : public testing::Test {
 protected:
@@ -50,9 +45,8 @@ protected:
         if (g_app.controlPanel) UnregisterHotkeys(g_app.controlPanel);
         if (g_app.captionWindow) DestroyWindow(g_app.captionWindow);
         if (g_app.controlPanel) DestroyWindow(g_app.controlPanel);
-        Drain();
-        MSG m;
-        PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        DrainMessages();
+        TakeQuitMessage();
         g_app.captionWindow = nullptr;
         g_app.controlPanel = nullptr;
         g_app.paused = true;

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "MessagePump.h"
 #include "TestFolder.h"
 #include "app/Accelerators.h"
 #include "app/AppState.h"
@@ -29,19 +30,6 @@ LRESULT CALLBACK RecordingPanelProc(HWND window, UINT message, WPARAM wParam, LP
     return CallWindowProcW(g_originalPanelProc, window, message, wParam, lParam);
 }
 
-void DrainMessages() {
-    MSG m;
-    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-        if (m.message == WM_QUIT) continue;
-        TranslateMessage(&m);
-        DispatchMessageW(&m);
-    }
-}
-
-bool QuitPosted() {
-    MSG m;
-    return PeekMessageW(&m, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
-}
 
 void SetKeyDown(int key, bool down) {
     BYTE state[256] = {};
@@ -87,7 +75,7 @@ protected:
         if (g_app.captionWindow) DestroyWindow(g_app.captionWindow);
         if (g_app.controlPanel) DestroyWindow(g_app.controlPanel);
         DrainMessages();
-        QuitPosted();
+        TakeQuitMessage();
         g_app.captionWindow = nullptr;
         g_app.controlPanel = nullptr;
         g_app.list.clear();
@@ -205,7 +193,7 @@ TEST_F(WindowTest, ClosingWithoutAWayBackExitsAndSavesTheList) {
     EXPECT_TRUE(g_app.exiting);
     EXPECT_EQ(g_app.captionWindow, nullptr);
     EXPECT_EQ(g_app.controlPanel, nullptr);
-    EXPECT_TRUE(QuitPosted());
+    EXPECT_TRUE(TakeQuitMessage());
     EXPECT_EQ(ReadBytes(g_app.listPath), "\xEF\xBB\xBF# name,amount\n\xE5\xBC\xA0\xE4\xB8\x89,100\xE5\x85\x83\n");
 }
 
@@ -218,13 +206,13 @@ TEST_F(WindowTest, ClosingWhileAHotkeyCanBringItBackOnlyHidesThePanel) {
     EXPECT_TRUE(IsWindow(g_app.controlPanel));
     EXPECT_FALSE(IsWindowVisible(g_app.controlPanel));
     EXPECT_TRUE(IsWindow(g_app.captionWindow));
-    EXPECT_FALSE(QuitPosted());
+    EXPECT_FALSE(TakeQuitMessage());
 }
 
 TEST_F(WindowTest, DestroyingTheCaptionOutsideTheExitPathDoesNotQuit) {
     DestroyWindow(g_app.captionWindow);
     EXPECT_EQ(g_app.captionWindow, nullptr);
-    EXPECT_FALSE(QuitPosted());
+    EXPECT_FALSE(TakeQuitMessage());
 }
 
 TEST_F(WindowTest, CtrlSOnThePanelAppliesAndSaves) {
