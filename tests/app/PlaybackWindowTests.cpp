@@ -2,8 +2,7 @@
 // real windows with the messages an operator's actions produce.
 #include <gtest/gtest.h>
 
-#include "MessagePump.h"
-#include "TestFolder.h"
+#include "ProgramWindowsTest.h"
 #include "app/AppState.h"
 #include "app/MessageLoop.h"
 #include "app/Playback.h"
@@ -17,41 +16,18 @@
 namespace {
 
 
-class PlaybackWindowTest : public testing::Test {
+class PlaybackWindowTest : public ProgramWindowsTest {
 protected:
-    static void SetUpTestSuite() {
-        g_app.instance = GetModuleHandleW(nullptr);
-        RegisterWindowClasses();
-    }
     void SetUp() override {
-        g_app.exiting = false;
-        g_app.paused = true;
-        g_app.notifyIcon = NOTIFYICONDATAW{};
-        g_app.settings = AppSettings{};
-        g_app.settings.x = 0;
-        g_app.settings.y = 500;
-        g_app.settings.width = 800;
-        g_app.settings.height = 128;
-        g_app.listPath = folder_.File(L"donations.txt");
-        g_app.settingsPath = folder_.File(L"settings.ini");
+        ProgramWindowsTest::SetUp();
         g_app.list = {{L"张三", L"100元"}};
-        CreateMainWindows();
-        ASSERT_NE(g_app.controlPanel, nullptr);
         playButton_ = GetDlgItem(g_app.controlPanel, kIdPlayButton);
         ASSERT_NE(playButton_, nullptr);
         RegisterHotkeys();
     }
     void TearDown() override {
         if (g_app.controlPanel) UnregisterHotkeys(g_app.controlPanel);
-        if (g_app.captionWindow) DestroyWindow(g_app.captionWindow);
-        if (g_app.controlPanel) DestroyWindow(g_app.controlPanel);
-        DrainMessages();
-        TakeQuitMessage();
-        g_app.captionWindow = nullptr;
-        g_app.controlPanel = nullptr;
-        g_app.paused = true;
-        g_app.exiting = false;
-        g_app.list.clear();
+        ProgramWindowsTest::TearDown();
     }
 
     std::wstring PlayLabel() const {
@@ -60,7 +36,6 @@ protected:
         return text;
     }
 
-    TestFolder folder_;
     HWND playButton_ = nullptr;
 };
 

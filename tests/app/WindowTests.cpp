@@ -4,8 +4,7 @@
 
 #include <vector>
 
-#include "MessagePump.h"
-#include "TestFolder.h"
+#include "ProgramWindowsTest.h"
 #include "app/Accelerators.h"
 #include "app/AppState.h"
 #include "app/Dpi.h"
@@ -38,29 +37,10 @@ void SetKeyDown(int key, bool down) {
     SetKeyboardState(state);
 }
 
-class WindowTest : public testing::Test {
+class WindowTest : public ProgramWindowsTest {
 protected:
-    static void SetUpTestSuite() {
-        g_app.instance = GetModuleHandleW(nullptr);
-        RegisterWindowClasses();
-    }
-
     void SetUp() override {
-        g_app.exiting = false;
-        g_app.paused = true;
-        g_app.registeredHotkeyCount = 0;
-        g_app.notifyIcon = NOTIFYICONDATAW{};
-        g_app.listPath = folder_.File(L"donations.txt");
-        g_app.settingsPath = folder_.File(L"settings.ini");
-        g_app.list.clear();
-        g_app.settings = AppSettings{};
-        g_app.settings.x = 10;
-        g_app.settings.y = 600;
-        g_app.settings.width = 900;
-        g_app.settings.height = 128;
-        CreateMainWindows();
-        ASSERT_NE(g_app.captionWindow, nullptr);
-        ASSERT_NE(g_app.controlPanel, nullptr);
+        ProgramWindowsTest::SetUp();
         g_panelCommands.clear();
         g_originalPanelProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(g_app.controlPanel, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingPanelProc)));
@@ -72,14 +52,7 @@ protected:
             if (*w && IsWindow(*w)) DestroyWindow(*w);
             *w = nullptr;
         }
-        if (g_app.captionWindow) DestroyWindow(g_app.captionWindow);
-        if (g_app.controlPanel) DestroyWindow(g_app.controlPanel);
-        DrainMessages();
-        TakeQuitMessage();
-        g_app.captionWindow = nullptr;
-        g_app.controlPanel = nullptr;
-        g_app.list.clear();
-        g_app.exiting = false;
+        ProgramWindowsTest::TearDown();
     }
 
     void RouteKey(HWND target, UINT message, WPARAM key) {
@@ -100,7 +73,6 @@ protected:
                                nullptr, g_app.instance, nullptr);
     }
 
-    TestFolder folder_;
 };
 
 TEST_F(WindowTest, PanelAndCaptionAreCreatedAsTheProgramNeedsThem) {

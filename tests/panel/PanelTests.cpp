@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "TestFolder.h"
+#include "ProgramWindowsTest.h"
 #include "app/AppState.h"
 #include "app/Startup.h"
 #include "panel/ControlPanel.h"
@@ -82,28 +82,12 @@ TEST(SettingsPages, ScrollPositionIsClampedToTheContent) {
     EXPECT_EQ(ClampPageScroll(50, 364, 500), 0);  // everything fits
 }
 
-class PanelWindowTest : public testing::Test {
+class PanelWindowTest : public ProgramWindowsTest {
 protected:
-    static void SetUpTestSuite() {
-        g_app.instance = GetModuleHandleW(nullptr);
-        RegisterWindowClasses();
-    }
     void SetUp() override {
-        g_app.settings = AppSettings{};
-        g_app.settingsPath = folder_.File(L"settings.ini");
-        g_app.listPath = folder_.File(L"donations.txt");
-        CreateMainWindows();
-        ASSERT_NE(g_app.controlPanel, nullptr);
+        ProgramWindowsTest::SetUp();
         ShowWindow(g_app.controlPanel, SW_SHOWNA);
     }
-    void TearDown() override {
-        if (g_app.captionWindow) DestroyWindow(g_app.captionWindow);
-        if (g_app.controlPanel) DestroyWindow(g_app.controlPanel);
-        g_app.captionWindow = nullptr;
-        g_app.controlPanel = nullptr;
-    }
-    HWND Control(int id) const { return GetDlgItem(g_app.controlPanel, id); }
-    TestFolder folder_;
 };
 
 TEST_F(PanelWindowTest, EveryControlExistsInItsPlace) {

@@ -1,0 +1,52 @@
+// A fixture with the program's own caption window and control panel, created
+// in the test process on fresh files in a temporary folder.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "MessagePump.h"
+#include "TestFolder.h"
+#include "app/AppState.h"
+#include "app/Startup.h"
+
+class ProgramWindowsTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        g_app.instance = GetModuleHandleW(nullptr);
+        RegisterWindowClasses();
+    }
+
+    void SetUp() override {
+        g_app.exiting = false;
+        g_app.paused = true;
+        g_app.registeredHotkeyCount = 0;
+        g_app.notifyIcon = NOTIFYICONDATAW{};
+        g_app.listPath = folder_.File(L"donations.txt");
+        g_app.settingsPath = folder_.File(L"settings.ini");
+        g_app.list.clear();
+        g_app.settings = AppSettings{};
+        g_app.settings.x = 10;
+        g_app.settings.y = 600;
+        g_app.settings.width = 900;
+        g_app.settings.height = 128;
+        CreateMainWindows();
+        ASSERT_NE(g_app.captionWindow, nullptr);
+        ASSERT_NE(g_app.controlPanel, nullptr);
+    }
+
+    void TearDown() override {
+        if (g_app.captionWindow) DestroyWindow(g_app.captionWindow);
+        if (g_app.controlPanel) DestroyWindow(g_app.controlPanel);
+        DrainMessages();
+        TakeQuitMessage();
+        g_app.captionWindow = nullptr;
+        g_app.controlPanel = nullptr;
+        g_app.paused = true;
+        g_app.exiting = false;
+        g_app.list.clear();
+    }
+
+    HWND Control(int id) const { return GetDlgItem(g_app.controlPanel, id); }
+
+    TestFolder folder_;
+};
