@@ -6,6 +6,8 @@
 #include "app/KeyRouting.h"
 #include "help/HelpWindow.h"
 #include "list/ListEditing.h"
+#include "panel/CellEditor.h"
+#include "panel/DonationTable.h"
 #include "panel/PanelIds.h"
 
 namespace {
@@ -74,8 +76,21 @@ bool RunPanelKeyAction(PanelKeyAction action) {
             return true;
         case PanelKeyAction::UndoList: UndoListChange(); return true;
         case PanelKeyAction::RedoList: RedoListChange(); return true;
+        case PanelKeyAction::CancelCellEdit:
+        case PanelKeyAction::CommitCellEdit:
+            CommitCellEdit(action == PanelKeyAction::CancelCellEdit);
+            if (HWND table = GetDlgItem(panel, kIdDonationTable)) SetFocus(table);
+            return true;
+        case PanelKeyAction::CellEditNext:
+        case PanelKeyAction::CellEditPrevious:
+            MoveCellEditor(action == PanelKeyAction::CellEditPrevious);
+            return true;
+        case PanelKeyAction::AppendEntry: AppendEntry(); return true;
+        case PanelKeyAction::SelectAllRows: SelectAllRows(); return true;
+        case PanelKeyAction::DeleteSelected: DeleteSelectedEntries(); return true;
+        case PanelKeyAction::EditSelected: EditSelectedRow(); return true;
         default:
-            // The table, its cell editor and the input row are not part of the panel yet.
+            // Enter in the speed box applies the typed settings, which arrive with the style page.
             return false;
     }
 }

@@ -26,6 +26,8 @@ const wchar_t* PlayButtonText(bool paused, bool everToggled) {
     return paused ? L"继续播放" : L"暂停并隐藏";
 }
 
+const wchar_t* CurrentPlayButtonText() { return PlayButtonText(g_app.paused, g_everToggled); }
+
 void TogglePlayback() {
     g_everToggled = true;
     if (!g_app.paused) {
@@ -36,8 +38,7 @@ void TogglePlayback() {
         ResumeCaptionMotion();
     }
     SetPlayButtonText();
-    // The status strip shows the playback state.
-    if (g_panel.panelReady && g_app.controlPanel) InvalidateRect(g_app.controlPanel, nullptr, FALSE);
+    if (g_panel.panelReady) RefreshPanelIndicators();
 }
 
 void ShowControlPanel() {

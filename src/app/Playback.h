@@ -9,6 +9,9 @@ void TogglePlayback();
 // "暂停并隐藏" while playing and "继续播放" while paused.
 const wchar_t* PlayButtonText(bool paused, bool everToggled);
 
+// The play button's text for the present state.
+const wchar_t* CurrentPlayButtonText();
+
 // Restores a minimised panel, shows a hidden one, brings it to the front.
 void ShowControlPanel();
 

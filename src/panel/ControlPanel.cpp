@@ -17,6 +17,8 @@
 #include "panel/PanelColors.h"
 #include "panel/PanelCreate.h"
 #include "panel/PanelFocus.h"
+#include "panel/PageControls.h"
+#include "panel/PanelCommands.h"
 #include "panel/PanelIds.h"
 #include "panel/PanelLayout.h"
 #include "panel/SettingsPages.h"
@@ -54,9 +56,8 @@ void CreatePanelFonts() {
     g_panel.iconFont.reset(CreateFontW(-ScaleLogical(17, g_app.dpiScale), 0, 0, 0, 400, FALSE, FALSE, FALSE,
                                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
                                        DEFAULT_PITCH | FF_DONTCARE, L"Segoe MDL2 Assets"));
+    if (g_app.controlPanel) AttachRowImageList();
 }
-
-void RepaintIndicators(HWND window);
 
 LRESULT OnCreate(HWND window) {
     g_app.controlPanel = window;
@@ -67,11 +68,13 @@ LRESULT OnCreate(HWND window) {
     CreatePanelControls(window);
     g_panel.panelReady = true;
     FillTargetScreenCombo();
+    SetSliderRanges();
     RefreshSettingsControls();
     LayoutControlPanel();
     RefreshDonationTable();
+    if (HWND table = GetDlgItem(window, kIdDonationTable)) SendMessageW(table, LVM_ENSUREVISIBLE, 0, FALSE);
+    AttachFontSizeSpin();
     if (HWND play = GetDlgItem(window, kIdPlayButton)) SetWindowTextW(play, L"开始播放");
-    RepaintIndicators(window);
     return 0;
 }
 
@@ -118,22 +121,19 @@ LRESULT OnMinMaxInfo(LPARAM lParam) {
 
 LRESULT OnSpeedSlider(HWND slider) {
     const int speed = static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0));
+    g_panel.updatingControls = true;
     g_app.settings.speed = speed;
-    if (HWND box = GetDlgItem(g_app.controlPanel, kIdSpeedBox)) SetWindowTextW(box, std::to_wstring(speed).c_str());
+    SetNumberField(GetDlgItem(g_app.controlPanel, kIdSpeedBox), speed);
+    g_panel.updatingControls = false;
     StoreActiveLayout(g_app.settings.direction);
     SaveSettings();
+    if (g_panel.panelReady) RefreshPanelIndicators();
     return 0;
 }
 
-void RepaintIndicators(HWND window) {
-    for (int id : {kIdPlayButton, kIdHorizontalButton, kIdVerticalButton}) {
-        if (HWND button = GetDlgItem(window, id)) InvalidateRect(button, nullptr, TRUE);
-    }
-    if (HWND slider = GetDlgItem(window, kIdSpeedSlider)) {
-        SendMessageW(slider, TBM_SETPOS, TRUE, g_app.settings.speed);
-    }
-    if (HWND preview = GetDlgItem(window, kIdPreviewPane)) InvalidateRect(preview, nullptr, FALSE);
-    InvalidateRect(window, nullptr, FALSE);
+LRESULT OnHorizontalScroll(HWND control) {
+    if (GetDlgCtrlID(control) == kIdSpeedSlider) return OnSpeedSlider(control);
+    return 0;  // the position sliders are the position page's
 }
 
 LRESULT OnPaint(HWND window) {
@@ -186,60 +186,25 @@ LRESULT OnDestroy(HWND window) {
     g_panel.whiteBrush.reset();
     g_panel.pageBrush.reset();
     g_panel.statusBrush.reset();
+    DestroyRowImageList();
     if (g_app.exiting && g_app.notifyIcon.cbSize != 0) Shell_NotifyIconW(NIM_DELETE, &g_app.notifyIcon);
     if (g_app.controlPanel == window) g_app.controlPanel = nullptr;
     return 0;
 }
 
-LRESULT OnCommand(HWND window, int id) {
-    switch (id) {
-        case 50026: ConfirmRestoreDefaults(); return 0;
-        case 50010:
-            if (HWND button = GetDlgItem(window, g_app.settings.direction == ScrollDirection::Horizontal
-                                                     ? kIdHorizontalButton
-                                                     : kIdVerticalButton)) {
-                SetFocus(button);
-            }
-            return 0;
-        case kIdHelpButton: ShowHelpMenu(); return 0;
-        case 50003: return 0;  // Alt+B opens the batch import, which is not part of the program yet
-        case kIdPlayButton:
-        case kIdTrayTogglePlayback: TogglePlayback(); return 0;
-        case kIdTrayShowPanel:
-            ShowWindow(window, SW_SHOW);
-            SetForegroundWindow(window);
-            return 0;
-        case kIdTrayRestoreDefaults: ConfirmRestoreDefaults(); return 0;
-        case kIdTrayExit: ExitProgram(); return 0;
-        case kIdApplyHotkeys: ApplyHotkeyTexts(ReadHotkeyFields()); return 0;
-        case kIdTabStyle:
-        case kIdTabPosition:
-        case kIdTabHotkeys:
-            SelectSettingsPage(id - kIdTabStyle);
-            RepaintIndicators(window);
-            return 0;
-        case kIdHorizontalButton:
-        case kIdVerticalButton:
-            SwitchDirection(id == kIdHorizontalButton ? ScrollDirection::Horizontal : ScrollDirection::Vertical);
-            RepaintIndicators(window);
-            return 0;
-        case 8016:
-        case 8017:
-        case 8018:
-            g_panel.previewBackground = id - 8016;
-            RepaintIndicators(window);
-            return 0;
-        case kIdApplyAndSave:
-            SaveSettings();
-            SaveDonationList();
-            return 0;
-        default:
-            RunAltCommand(id);
-            return 0;
-    }
-}
-
 }  // namespace
+
+void RefreshPanelIndicators() {
+    HWND panel = g_app.controlPanel;
+    if (!panel) return;
+    if (HWND slider = GetDlgItem(panel, kIdSpeedSlider)) SendMessageW(slider, TBM_SETPOS, TRUE, g_app.settings.speed);
+    for (int id : {kIdPlayButton, kIdHorizontalButton, kIdVerticalButton, kIdNameColorButton, kIdAmountColorButton,
+                   kIdOutlineColorButton, kIdShadowColorButton}) {
+        if (HWND button = FindPanelControl(id)) InvalidateRect(button, nullptr, TRUE);
+    }
+    if (HWND preview = GetDlgItem(panel, kIdPreviewPane)) InvalidateRect(preview, nullptr, FALSE);
+    InvalidateRect(panel, nullptr, FALSE);
+}
 
 LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -254,13 +219,12 @@ LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORSTATIC: return OnControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
         case WM_DRAWITEM: DrawOwnerDrawnButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return 1;
-        case WM_HSCROLL:
-            if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == kIdSpeedSlider) return OnSpeedSlider(reinterpret_cast<HWND>(lParam));
-            return 0;
+        case WM_HSCROLL: return OnHorizontalScroll(reinterpret_cast<HWND>(lParam));
+        case WM_NOTIFY: return OnPanelNotify(*reinterpret_cast<NMHDR*>(lParam));
         case WM_DISPLAYCHANGE: HandleDisplayChange(); return 0;
         case WM_CLOSE: return OnClose(window);
         case WM_DESTROY: return OnDestroy(window);
-        case WM_COMMAND: return OnCommand(window, LOWORD(wParam));
+        case WM_COMMAND: return OnPanelCommand(LOWORD(wParam), HIWORD(wParam));
         case WM_HOTKEY:
             if (HandleHotkey(static_cast<int>(wParam))) return 0;
             return DefWindowProcW(window, message, wParam, lParam);

@@ -15,7 +15,8 @@ constexpr int kPanelLogicalHeight = 850;
 
 // State the panel keeps beside AppState.
 struct PanelState {
-    bool panelReady = false;  // every control exists
+    bool panelReady = false;        // every control exists
+    bool updatingControls = false;  // the settings are being written into the controls
     UniqueFont uiFont;
     UniqueFont titleFont;
     UniqueFont smallFont;
@@ -29,6 +30,10 @@ struct PanelState {
 };
 
 extern PanelState g_panel;
+
+// Brings the speed slider, the play, direction and colour buttons, the
+// preview and the panel's frame up to date after a change.
+void RefreshPanelIndicators();
 
 LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

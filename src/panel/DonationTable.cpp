@@ -1,11 +1,271 @@
 #include "panel/DonationTable.h"
 
-#include "app/AppState.h"
+#include <algorithm>
+#include <set>
 
-// The table control arrives with the list view; until then every entry is a
-// visible row and the panel's entry count is repainted.
+#include <commctrl.h>
+
+#include "app/AppState.h"
+#include "app/Dpi.h"
+#include "list/AmountText.h"
+#include "panel/CellEditor.h"
+#include "panel/ControlPanel.h"
+#include "panel/PanelColors.h"
+#include "panel/PanelIds.h"
+
+namespace {
+
+constexpr UINT_PTR kHeaderSubclassId = 2;
+
+HIMAGELIST g_rowImages = nullptr;  // owned; only makes rows S(32) high
+
+int S(int v) { return ScaleLogical(v, g_app.dpiScale); }
+
+HWND Table() { return g_app.controlPanel ? GetDlgItem(g_app.controlPanel, kIdDonationTable) : nullptr; }
+
+std::wstring ControlText(HWND control) {
+    if (!control) return {};
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+int RowCount(HWND table) { return static_cast<int>(SendMessageW(table, LVM_GETITEMCOUNT, 0, 0)); }
+
+void SetRowState(HWND table, int row, UINT state, UINT mask) {
+    LVITEMW item{};
+    item.stateMask = mask;
+    item.state = state;
+    SendMessageW(table, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+void SetCellText(HWND table, int row, int column, const std::wstring& text) {
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = const_cast<wchar_t*>(text.c_str());
+    SendMessageW(table, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+void InsertRow(HWND table, size_t listIndex, const std::wstring& shownAmount, bool selected) {
+    const std::wstring number = std::to_wstring(listIndex + 1);
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_STATE;
+    item.iItem = RowCount(table);
+    item.pszText = const_cast<wchar_t*>(number.c_str());
+    item.lParam = static_cast<LPARAM>(listIndex);
+    item.stateMask = LVIS_SELECTED;
+    item.state = selected ? LVIS_SELECTED : 0;
+    const int row = static_cast<int>(SendMessageW(table, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    if (row < 0) return;
+    SetCellText(table, row, 1, g_app.list[listIndex].name);
+    SetCellText(table, row, 2, shownAmount);
+}
+
+// Brings row `top` back to the top of the view after a refill reset the scroll.
+void ScrollRowToTop(HWND table, int top) {
+    if (top <= 0) return;
+    RECT first{LVIR_BOUNDS, 0, 0, 0};
+    if (SendMessageW(table, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first))) {
+        SendMessageW(table, LVM_SCROLL, 0, static_cast<LPARAM>(top) * (first.bottom - first.top));
+    }
+    SendMessageW(table, LVM_ENSUREVISIBLE, static_cast<WPARAM>(top), FALSE);
+}
+
+void InsertColumn(HWND table, int index, const wchar_t* text, int format, int subItem) {
+    LVCOLUMNW column{};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    column.fmt = format;
+    column.cx = index == 0 ? 0 : S(140);
+    column.pszText = const_cast<wchar_t*>(text);
+    column.iSubItem = subItem;
+    SendMessageW(table, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+}
+
+LRESULT DrawHeaderItem(NMCUSTOMDRAW& draw) {
+    wchar_t text[129] = {};
+    HDITEMW item{};
+    item.mask = HDI_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 128;
+    SendMessageW(draw.hdr.hwndFrom, HDM_GETITEMW, draw.dwItemSpec, reinterpret_cast<LPARAM>(&item));
+
+    HDC dc = draw.hdc;
+    RECT r = draw.rc;
+    UniqueBrush fill(CreateSolidBrush((draw.uItemState & CDIS_HOT) ? kTableHeaderHot : kTableHeader));
+    FillRect(dc, &r, fill.get());
+    UniqueBrush line(CreateSolidBrush(kPanelDivider));
+    RECT bottom{r.left, r.bottom - 1, r.right, r.bottom};
+    RECT right{r.right - 1, r.top, r.right, r.bottom};
+    FillRect(dc, &bottom, line.get());
+    FillRect(dc, &right, line.get());
+
+    r.left += S(4);
+    r.right -= S(4);
+    SelectedObject font(dc, g_panel.uiFont.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, kPanelText);
+    DrawTextW(dc, text, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    return CDRF_SKIPDEFAULT;
+}
+
+// The table's header is drawn by the panel's palette; everything else passes.
+LRESULT CALLBACK TableSubclassProc(HWND table, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR) {
+    if (message == WM_NOTIFY) {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (header->code == NM_CUSTOMDRAW &&
+            header->hwndFrom == reinterpret_cast<HWND>(SendMessageW(table, LVM_GETHEADER, 0, 0))) {
+            auto* draw = reinterpret_cast<NMCUSTOMDRAW*>(lParam);
+            if (draw->dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+            if (draw->dwDrawStage == CDDS_ITEMPREPAINT) return DrawHeaderItem(*draw);
+            return CDRF_DODEFAULT;
+        }
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(table, TableSubclassProc, id);
+    }
+    return DefSubclassProc(table, message, wParam, lParam);
+}
+
+LRESULT OnRowCustomDraw(NMLVCUSTOMDRAW& draw) {
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
+        draw.clrText = kPanelText;
+        draw.clrTextBk = (draw.nmcd.dwItemSpec % 2 == 0) ? kPanelWhite : kTableOddRow;
+    }
+    return CDRF_DODEFAULT;
+}
+
+// The double-clicked cell is found from the click point, which every list
+// view reports, rather than from the subitem field.
+LRESULT OnRowDoubleClick(const NMITEMACTIVATE& activate) {
+    LVHITTESTINFO hit{};
+    hit.pt = activate.ptAction;
+    SendMessageW(activate.hdr.hwndFrom, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    const int row = (hit.flags & LVHT_ONITEM) ? hit.iItem : -1;
+    OpenCellEditor(row, hit.iSubItem == 2 ? 2 : 1);
+    return 0;
+}
+
+}  // namespace
+
+std::wstring UpperAscii(std::wstring_view text) {
+    std::wstring upper(text);
+    for (wchar_t& c : upper) {
+        if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
+    }
+    return upper;
+}
+
+bool EntryMatchesQuery(const DonationEntry& entry, const std::wstring& shownAmount, const std::wstring& upperQuery) {
+    if (upperQuery.empty()) return true;
+    const std::wstring haystack = UpperAscii(entry.name + L" " + entry.amount + L" " + shownAmount);
+    return haystack.find(upperQuery) != std::wstring::npos;
+}
+
+std::wstring CountLabelText(size_t entries, size_t rows, bool searching) {
+    std::wstring text = L"名单  " + std::to_wstring(entries) + L" 条";
+    if (searching) text += L"  /  找到 " + std::to_wstring(rows) + L" 条";
+    return text;
+}
+
+void SetUpDonationTable(HWND table) {
+    SetWindowSubclass(table, TableSubclassProc, kHeaderSubclassId, 0);
+    const DWORD extended = LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP | LVS_EX_DOUBLEBUFFER;
+    SendMessageW(table, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
+    AttachRowImageList();
+    SendMessageW(table, LVM_SETBKCOLOR, 0, kPanelWhite);
+    SendMessageW(table, LVM_SETTEXTBKCOLOR, 0, kPanelWhite);
+    SendMessageW(table, LVM_SETTEXTCOLOR, 0, kPanelText);
+    // A list view left-aligns whatever column sits at index 0; the
+    // placeholder takes that place so that the number column can be centred.
+    InsertColumn(table, 0, L"", LVCFMT_LEFT, 0);
+    InsertColumn(table, 1, L"序号", LVCFMT_CENTER, 0);
+    InsertColumn(table, 2, L"姓名/公司(机构)名称", LVCFMT_CENTER, 1);
+    InsertColumn(table, 3, L"金额", LVCFMT_RIGHT, 2);
+    SendMessageW(table, LVM_DELETECOLUMN, 0, 0);
+}
+
+void AttachRowImageList() {
+    HWND table = Table();
+    if (!table) return;
+    HIMAGELIST fresh = ImageList_Create(1, S(32), ILC_COLOR32, 1, 0);
+    SendMessageW(table, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(fresh));
+    if (g_rowImages) ImageList_Destroy(g_rowImages);
+    g_rowImages = fresh;
+}
+
+void DestroyRowImageList() {
+    if (HWND table = Table()) SendMessageW(table, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
+    if (g_rowImages) ImageList_Destroy(g_rowImages);
+    g_rowImages = nullptr;
+}
+
+void SetDonationTableColumnWidths(int b) {
+    HWND table = Table();
+    if (!table) return;
+    SendMessageW(table, LVM_SETCOLUMNWIDTH, 0, S(64));
+    SendMessageW(table, LVM_SETCOLUMNWIDTH, 1, S(std::max(120, b - 648)));
+    SendMessageW(table, LVM_SETCOLUMNWIDTH, 2, S(144));
+}
+
 void RefreshDonationTable() {
-    g_app.viewRows.resize(g_app.list.size());
-    for (size_t i = 0; i < g_app.viewRows.size(); ++i) g_app.viewRows[i] = i;
-    if (g_app.controlPanel) InvalidateRect(g_app.controlPanel, nullptr, FALSE);
+    HWND table = Table();
+    if (!table || !g_panel.panelReady) return;
+    const std::wstring query = UpperAscii(ControlText(GetDlgItem(g_app.controlPanel, kIdSearchBox)));
+    const int top = static_cast<int>(SendMessageW(table, LVM_GETTOPINDEX, 0, 0));
+    const std::vector<size_t> selectedBefore = SelectedListIndices();
+    const std::set<size_t> selected(selectedBefore.begin(), selectedBefore.end());
+
+    SendMessageW(table, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(table, LVM_DELETEALLITEMS, 0, 0);
+    g_app.viewRows.clear();
+    SendMessageW(table, LVM_SETITEMCOUNT, static_cast<WPARAM>(g_app.list.size()), 0);
+    for (size_t i = 0; i < g_app.list.size(); ++i) {
+        const std::wstring shown = FormatAmountForDisplay(g_app.list[i].amount);
+        if (!EntryMatchesQuery(g_app.list[i], shown, query)) continue;
+        g_app.viewRows.push_back(i);
+        InsertRow(table, i, shown, selected.count(i) != 0);
+    }
+    if (top >= 0 && static_cast<size_t>(top) < g_app.viewRows.size()) ScrollRowToTop(table, top);
+    SendMessageW(table, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(table, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+
+    const std::wstring label = CountLabelText(g_app.list.size(), g_app.viewRows.size(), !query.empty());
+    SetWindowTextW(GetDlgItem(g_app.controlPanel, kIdCountLabel), label.c_str());
+    EnableWindow(GetDlgItem(g_app.controlPanel, kIdUndoButton), !g_app.undoHistory.undo.empty());
+    EnableWindow(GetDlgItem(g_app.controlPanel, kIdRedoButton), !g_app.undoHistory.redo.empty());
+    RefreshPanelIndicators();
+}
+
+std::vector<size_t> SelectedListIndices() {
+    std::vector<size_t> indices;
+    HWND table = Table();
+    if (!table) return indices;
+    int row = -1;
+    while ((row = static_cast<int>(SendMessageW(table, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED))) >= 0) {
+        if (static_cast<size_t>(row) < g_app.viewRows.size()) indices.push_back(g_app.viewRows[static_cast<size_t>(row)]);
+    }
+    return indices;
+}
+
+void DeselectAllRows() {
+    if (HWND table = Table()) SetRowState(table, -1, 0, LVIS_SELECTED);
+}
+
+void SelectAllRows() {
+    if (HWND table = Table()) SetRowState(table, -1, LVIS_SELECTED, LVIS_SELECTED);
+}
+
+void EditSelectedRow() {
+    HWND table = Table();
+    if (!table) return;
+    const int row = static_cast<int>(SendMessageW(table, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    if (row >= 0) OpenCellEditor(row, 1);
+}
+
+LRESULT OnDonationTableNotify(NMHDR& header) {
+    switch (header.code) {
+        case NM_DBLCLK: return OnRowDoubleClick(reinterpret_cast<const NMITEMACTIVATE&>(header));
+        case NM_CUSTOMDRAW: return OnRowCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
+        default: return 0;
+    }
 }

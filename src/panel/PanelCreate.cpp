@@ -4,9 +4,12 @@
 
 #include "app/AppState.h"
 #include "panel/ControlPanel.h"
+#include "panel/DonationTable.h"
 #include "panel/PanelChildren.h"
+#include "panel/PageControls.h"
 #include "panel/PanelIds.h"
 #include "panel/SettingsPages.h"
+#include "panel/StatusLine.h"
 
 namespace {
 
@@ -86,8 +89,10 @@ void CreatePanelControls(HWND panel) {
         SetWindowLongPtrW(pane, GWL_EXSTYLE, GetWindowLongPtrW(pane, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
     }
     SendMessageW(GetDlgItem(panel, kIdSpeedSlider), TBM_SETRANGE, TRUE, MAKELPARAM(1, 30));
+    if (HWND table = GetDlgItem(panel, kIdDonationTable)) SetUpDonationTable(table);
+    AttachStatusLinePainter(GetDlgItem(panel, kIdStatusLine));
 
-    CreateHotkeyPage();
+    CreateSettingsPageControls();
     HWND mirror = CreatePanelChild(panel, L"COMBOBOX", L"", CBS_DROPDOWNLIST, kIdDirectionMirror);
     if (mirror) {
         ShowWindow(mirror, SW_HIDE);

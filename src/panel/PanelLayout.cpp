@@ -4,7 +4,9 @@
 
 #include "app/AppState.h"
 #include "app/Dpi.h"
+#include "list/ListEditing.h"
 #include "panel/ControlPanel.h"
+#include "panel/DonationTable.h"
 #include "panel/PanelChildren.h"
 #include "panel/PanelPaint.h"
 #include "panel/SettingsPages.h"
@@ -57,6 +59,7 @@ std::vector<ControlPlacement> PanelPlacements(int b, int H) {
 void LayoutControlPanel() {
     HWND panel = g_app.controlPanel;
     if (!panel || !g_panel.panelReady) return;
+    CommitCellEdit(false);  // the editor would no longer sit over its cell
     RECT client{};
     GetClientRect(panel, &client);
     const int b = static_cast<int>(client.right / g_app.dpiScale + 0.5);
@@ -81,6 +84,7 @@ void LayoutControlPanel() {
             SetWindowPos(control, nullptr, S(664), top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
     }
+    SetDonationTableColumnWidths(b);
     ShowSettingsPage();
     RedrawWindow(panel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }

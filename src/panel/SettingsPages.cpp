@@ -23,6 +23,24 @@ int PaneLogicalHeight(HWND pane) {
     return static_cast<int>(client.bottom / g_app.dpiScale + 0.5);
 }
 
+// The scroll bar's own page size, as the platform may have adjusted it.
+int PageSize(HWND pane, int view) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_PAGE;
+    if (!GetScrollInfo(pane, SB_VERT, &info)) return view;
+    return static_cast<int>(info.nPage);
+}
+
+// The 32-bit track position; the message's own word holds only 16 bits.
+int TrackPosition(HWND pane, WPARAM wParam) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_TRACKPOS;
+    if (!GetScrollInfo(pane, SB_VERT, &info)) return HIWORD(wParam);
+    return info.nTrackPos;
+}
+
 void ScrollPageTo(int position) {
     g_pages.scrollPos[static_cast<size_t>(g_panel.currentPage)] = position;
     ShowSettingsPage();
@@ -32,14 +50,11 @@ LRESULT OnInspectorScroll(HWND pane, WPARAM wParam) {
     int pos = g_pages.scrollPos[static_cast<size_t>(g_panel.currentPage)];
     const int view = PaneLogicalHeight(pane);
     switch (LOWORD(wParam)) {
-        case SB_LINEUP: pos -= 32; break;
-        case SB_LINEDOWN: pos += 32; break;
-        case SB_PAGEUP: pos -= view; break;
-        case SB_PAGEDOWN: pos += view; break;
-        case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: pos = HIWORD(wParam); break;
-        case SB_TOP: pos = 0; break;
-        case SB_BOTTOM: pos = kPageContentHeight[static_cast<size_t>(g_panel.currentPage)]; break;
+        case SB_LINEUP: pos -= kScrollLine; break;
+        case SB_LINEDOWN: pos += kScrollLine; break;
+        case SB_PAGEUP: pos -= PageSize(pane, view); break;
+        case SB_PAGEDOWN: pos += PageSize(pane, view); break;
+        case SB_THUMBTRACK: pos = TrackPosition(pane, wParam); break;
         default: return 0;
     }
     ScrollPageTo(pos);
@@ -60,10 +75,13 @@ LRESULT CALLBACK InspectorWindowProc(HWND window, UINT message, WPARAM wParam, L
         case WM_CTLCOLORBTN:
             return g_app.controlPanel ? SendMessageW(g_app.controlPanel, message, wParam, lParam) : 0;
         case WM_VSCROLL: return OnInspectorScroll(window, wParam);
-        case WM_MOUSEWHEEL:
-            ScrollPageTo(g_pages.scrollPos[static_cast<size_t>(g_panel.currentPage)] -
-                                     GET_WHEEL_DELTA_WPARAM(wParam) * 48 / WHEEL_DELTA);
+        case WM_MOUSEWHEEL: {
+            const size_t page = static_cast<size_t>(g_panel.currentPage);
+            g_pages.scrollPos[page] = WheelScroll(g_pages.scrollPos[page], g_pages.wheelRemainder[page],
+                                                  GET_WHEEL_DELTA_WPARAM(wParam));
+            ShowSettingsPage();
             return 0;
+        }
         default: return DefWindowProcW(window, message, wParam, lParam);
     }
 }
@@ -93,22 +111,11 @@ HWND AddPageControl(int page, const wchar_t* className, const wchar_t* text, DWO
     return control;
 }
 
-void CreateHotkeyPage() {
-    struct Row {
-        const wchar_t* label;
-        int id;
-    };
-    const Row rows[] = {{L"显示 / 隐藏控制面板 (&Q)", kIdHotkeyPanelField},
-                        {L"切换横向滚动 (&L)", kIdHotkeyHorizontalField},
-                        {L"切换纵向滚动 (&V)", kIdHotkeyVerticalField},
-                        {L"暂停隐藏 / 继续播放 (&P)", kIdHotkeyPauseField}};
-    int y = 0;
-    for (const Row& row : rows) {
-        AddPageControl(2, L"STATIC", row.label, 0, 0, 0, y, 318, 22);
-        AddPageControl(2, L"EDIT", L"", ES_AUTOHSCROLL, row.id, 0, y + 26, 318, 32);
-        y += 74;
-    }
-    AddPageControl(2, L"BUTTON", L"应用快捷键", 0, kIdApplyHotkeys, 0, 310, 318, 36);
+int WheelScroll(int position, int& remainder, int delta) {
+    remainder += delta;
+    position -= remainder / WHEEL_DELTA * kWheelNotchScroll;  // C++ division truncates towards zero
+    remainder %= WHEEL_DELTA;                                  // and keeps the dividend's sign
+    return position;
 }
 
 int ClampPageScroll(int position, int contentHeight, int viewHeight) {
@@ -139,7 +146,7 @@ void ShowSettingsPage() {
             continue;
         }
         const RECT& r = c.rect;
-        if (c.id >= 1032 && c.id <= 1035) {
+        if (c.id >= kIdXSlider && c.id <= kIdHeightSlider) {
             LayoutTrackbar(c.window, r.left, r.top - pos, r.right - r.left, r.bottom - r.top);
         } else {
             SetWindowPos(c.window, nullptr, S(r.left), S(r.top - pos), S(r.right - r.left), S(r.bottom - r.top),

@@ -18,6 +18,7 @@ struct PageControl {
 struct SettingsPagesState {
     std::vector<PageControl> controls;
     std::array<int, 3> scrollPos{};
+    std::array<int, 3> wheelRemainder{};  // wheel delta not yet turned into scrolling
     int nextLabelId = 9000;
 };
 
@@ -34,8 +35,11 @@ LRESULT CALLBACK PreviewWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 HWND AddPageControl(int page, const wchar_t* className, const wchar_t* text, DWORD extraStyle, int id, int x, int y,
                     int width, int height);
 
-// The controls of the hotkey page.
-void CreateHotkeyPage();
+constexpr int kScrollLine = 24;        // logical pixels per scroll-bar arrow click
+constexpr int kWheelNotchScroll = 42;  // logical pixels per wheel notch
+
+// The page position after a wheel delta; finer deltas gather in the remainder.
+int WheelScroll(int position, int& remainder, int delta);
 
 // The page's scroll position, clamped to its content.
 int ClampPageScroll(int position, int contentHeight, int viewHeight);

@@ -16,6 +16,7 @@
 #include "caption/CaptionWindow.h"
 #include "panel/ControlPanel.h"
 #include "panel/PanelIds.h"
+#include "panel/SettingsControls.h"
 #include "panel/PanelPaint.h"
 
 namespace {
@@ -23,9 +24,10 @@ namespace {
 std::vector<int> g_panelCommands;
 WNDPROC g_originalPanelProc = nullptr;
 
-// Records the commands that reach the panel, then lets the panel act on them.
+// Records the clicks, menu and accelerator commands that reach the panel
+// (not the edit boxes' notifications), then lets the panel act on them.
 LRESULT CALLBACK RecordingPanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND) g_panelCommands.push_back(LOWORD(wParam));
+    if (message == WM_COMMAND && HIWORD(wParam) <= 1) g_panelCommands.push_back(LOWORD(wParam));
     return CallWindowProcW(g_originalPanelProc, window, message, wParam, lParam);
 }
 
@@ -205,10 +207,13 @@ TEST_F(WindowTest, AltKeysReachThePanelAsAcceleratorCommands) {
     ShowWindow(g_app.controlPanel, SW_SHOW);
     SetFocus(g_app.controlPanel);
     RouteKey(g_app.controlPanel, WM_SYSKEYDOWN, '6');
+    EXPECT_EQ(GetFocus(), FindPanelControl(1054));  // Alt+6 focuses its box
     RouteKey(g_app.controlPanel, WM_SYSKEYDOWN, '7');
-    ASSERT_EQ(g_panelCommands.size(), 2u);
+    // Alt+7 presses its check box, which reports the click to the panel.
+    ASSERT_EQ(g_panelCommands.size(), 3u);
     EXPECT_EQ(g_panelCommands[0], 50033);
     EXPECT_EQ(g_panelCommands[1], 50032);
+    EXPECT_EQ(g_panelCommands[2], 1053);
 
     // A key for the help window never reaches the accelerators.
     g_panelCommands.clear();

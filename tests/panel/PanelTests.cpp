@@ -122,9 +122,10 @@ TEST_F(PanelWindowTest, TheMinimumTrackingSizeIsKept) {
 }
 
 TEST_F(PanelWindowTest, TabsShowOnlyTheirPage) {
-    HWND field = FindWindowExW(Control(8011), nullptr, L"EDIT", nullptr);
+    HWND field = GetDlgItem(Control(8011), kIdHotkeyPanelField);
     ASSERT_NE(field, nullptr);
     EXPECT_FALSE(IsWindowVisible(field));  // the hotkey page is not the first page
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(Control(8011), kIdFontFaceField)));
     SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdTabHotkeys, BN_CLICKED), 0);
     EXPECT_EQ(g_panel.currentPage, 2);
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(Control(8011), kIdHotkeyPanelField)));

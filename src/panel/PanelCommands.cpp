@@ -1,0 +1,220 @@
+#include "panel/PanelCommands.h"
+
+#include <algorithm>
+
+#include <commctrl.h>
+
+#include "app/AppState.h"
+#include "app/Playback.h"
+#include "caption/CaptionContent.h"
+#include "caption/CaptionFont.h"
+#include "caption/CaptionPlacement.h"
+#include "import/ImportWindow.h"
+#include "list/ListEditing.h"
+#include "list/ListFile.h"
+#include "panel/ControlPanel.h"
+#include "panel/DonationTable.h"
+#include "panel/MoreMenu.h"
+#include "panel/PageControls.h"
+#include "panel/PanelFocus.h"
+#include "panel/PanelIds.h"
+#include "panel/SettingsControls.h"
+#include "panel/SettingsPages.h"
+#include "panel/StatusLine.h"
+#include "settings/AppSettings.h"
+#include "settings/Hotkeys.h"
+#include "settings/SettingsFile.h"
+
+namespace {
+
+void RepaintCaption() {
+    if (g_app.captionWindow) InvalidateRect(g_app.captionWindow, nullptr, FALSE);
+}
+
+void RefreshIndicatorsIfReady() {
+    if (g_panel.panelReady) RefreshPanelIndicators();
+}
+
+bool IsChecked(int id) {
+    HWND box = FindPanelControl(id);
+    return box && SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void FocusPlayingDirectionButton() {
+    const int id = g_app.settings.direction == ScrollDirection::Horizontal ? kIdHorizontalButton : kIdVerticalButton;
+    if (HWND button = GetDlgItem(g_app.controlPanel, id)) SetFocus(button);
+}
+
+// The thousands separator changes the table, the preview and the caption at
+// once; the stored amounts stay as they are.
+void OnThousandsSeparator() {
+    g_app.settings.thousandsSeparator = IsChecked(kIdThousandsCheck);
+    InvalidateCaptionLayout();
+    RefreshDonationTable();
+    SaveSettings();
+    RepaintCaption();
+    SetStatusText(g_app.settingsSaveOk ? L"千分位显示已应用并保存" : L"千分位显示已应用，保存失败", true);
+}
+
+void OnTopMost() {
+    g_app.settings.topMost = IsChecked(kIdTopMostCheck);
+    if (g_app.captionWindow) ApplyCaptionPlacement();
+    SaveSettings();
+    InvalidateCaptionLayout();
+    RepaintCaption();
+}
+
+void OnApplyAndSave() {
+    RegisterHotkeys();
+    RefreshSettingsControls();
+    SaveSettings();
+    SaveDonationList();
+    SetStatusText(g_app.settingsSaveOk && g_app.listSaved ? L"已应用并保存" : L"保存失败，请检查目录是否可写", true);
+}
+
+// Commands that end without the common tail; false when the id is not one of them.
+bool RunDirectCommand(int id, int code) {
+    switch (id) {
+        case kIdUndoButton: UndoListChange(); return true;
+        case kIdRedoButton: RedoListChange(); return true;
+        case kIdImportButton: OpenImportWindow(); return true;
+        case kIdMoreButton: ShowMoreMenu(); return true;
+        case kIdTabStyle:
+        case kIdTabPosition:
+        case kIdTabHotkeys:
+            SelectSettingsPage(id - kIdTabStyle);
+            RefreshIndicatorsIfReady();
+            return true;
+        case kIdHorizontalButton:
+        case kIdVerticalButton:
+            SwitchDirection(id == kIdHorizontalButton ? ScrollDirection::Horizontal : ScrollDirection::Vertical);
+            RefreshIndicatorsIfReady();
+            return true;
+        case kIdPreviewLight:
+        case kIdPreviewDark:
+        case kIdPreviewRed:
+            g_panel.previewBackground = id - kIdPreviewLight;
+            RefreshIndicatorsIfReady();
+            return true;
+        case kIdHelpButton: ShowHelpMenu(); return true;
+        case kIdThousandsCheck:
+            if (code == BN_CLICKED) OnThousandsSeparator();
+            return true;
+        case kIdTopMostCheck: OnTopMost(); return true;
+        case kIdNameColorButton:
+        case kIdAmountColorButton: return true;  // the colour dialogs come with the style page
+        default:
+            if (id >= kFirstAltCommand && id <= kLastAltCommand) {
+                RunAltCommand(id);
+                return true;
+            }
+            return false;
+    }
+}
+
+// Commands followed by the common tail.
+void RunTailCommand(int id, int code) {
+    switch (id) {
+        case kIdAppendButton: AppendEntry(); break;
+        case kIdDeleteButton: DeleteSelectedEntries(); break;
+        case kIdApplyAndSave: OnApplyAndSave(); break;
+        case kIdPlayButton:
+        case kIdTrayTogglePlayback: TogglePlayback(); break;
+        case kIdApplyHotkeys: ApplyHotkeyTexts(ReadHotkeyFields()); break;
+        case kIdTargetScreenList:
+            if (code == CBN_SELCHANGE) {
+                const int index = static_cast<int>(SendMessageW(GetDlgItem(g_app.controlPanel, id), CB_GETCURSEL, 0, 0));
+                if (index >= 0 && static_cast<size_t>(index) < g_app.monitors.size()) SelectTargetMonitor(index);
+            }
+            break;
+        case kIdTrayShowPanel: ShowControlPanel(); break;
+        case kIdTrayRestoreDefaults: ConfirmRestoreDefaults(); break;
+        case kIdTrayExit: ExitProgram(); break;
+        default: break;
+    }
+}
+
+// Edit notifications that tell of nothing but scrolling or redrawing.
+bool IsEditChatter(int code) {
+    return code == EN_UPDATE || code == EN_HSCROLL || code == EN_VSCROLL || code == EN_MAXTEXT ||
+           code == EN_ERRSPACE;
+}
+
+LRESULT OnFontSizeSpin(const NMUPDOWN& step) {
+    AppSettings& s = g_app.settings;
+    s.fontSize = std::clamp(step.iPos + step.iDelta, kMinFontSize, kMaxFontSize);
+    SetNumberField(FindPanelControl(kIdFontSizeField), s.fontSize);
+    SendMessageW(step.hdr.hwndFrom, UDM_SETPOS32, 0, s.fontSize);
+    RebuildCaptionFont();
+    if (g_app.captionWindow) ApplyCaptionPlacement();
+    SaveSettings();
+    InvalidateCaptionLayout();
+    RepaintCaption();
+    return TRUE;  // the spin's own step is replaced by ours
+}
+
+}  // namespace
+
+bool IsAppliedOnLeaving(int id) {
+    switch (id) {
+        case kIdFontFaceField:
+        case kIdFontSizeField:
+        case kIdSpeedBox:
+        case kIdTitlePrefixField:
+        case kIdSeparatorField:
+        case kIdUnitField:
+        case kIdGapField:
+        case kIdOutlineSizeField:
+        case kIdShadowSizeField:
+        case kIdXField:
+        case kIdYField:
+        case kIdWidthField:
+        case kIdHeightField: return true;
+        default: return false;
+    }
+}
+
+LRESULT OnPanelCommand(int id, int code) {
+    if (g_panel.updatingControls) return 0;
+    if (id == 50026) {
+        ConfirmRestoreDefaults();
+        return 0;
+    }
+    if (id == 50010) {
+        FocusPlayingDirectionButton();
+        return 0;
+    }
+    if (id == 50003) {
+        OpenImportWindow();
+        return 0;
+    }
+    if (id == kIdSearchBox && code == EN_CHANGE) {
+        RefreshDonationTable();
+        return 0;
+    }
+    if (id == kIdCellEditor && code == EN_KILLFOCUS) {
+        CommitCellEditOnFocusLoss();
+        return 0;
+    }
+    if (code == EN_SETFOCUS || code == EN_CHANGE || code == EN_KILLFOCUS || IsEditChatter(code)) {
+        // Leaving a settings box applies the panel's values; that arrives with the style page.
+        return 0;
+    }
+    if (RunDirectCommand(id, code)) return 0;
+    RunTailCommand(id, code);
+    g_app.captionLayoutDirty = true;
+    g_app.captionStripDirty = true;
+    RepaintCaption();
+    RefreshIndicatorsIfReady();
+    return 0;
+}
+
+LRESULT OnPanelNotify(NMHDR& header) {
+    switch (header.idFrom) {
+        case kIdDonationTable: return OnDonationTableNotify(header);
+        case kIdFontSizeSpin:
+            if (header.code == UDN_DELTAPOS) return OnFontSizeSpin(reinterpret_cast<const NMUPDOWN&>(header));
+            return 0;
+        default: return 0;
+    }
+}
