@@ -1,4 +1,4 @@
-// velmaro_bench: the list file and amount helpers, then the caption.
+// velmaro_bench: the list file and amount helpers, the caption, then the donation table.
 #include <windows.h>
 
 #include <objidl.h>
@@ -14,6 +14,7 @@ int wmain() {
     timeBeginPeriod(1);
     RunListBenchmarks();
     RunCaptionBenchmarks();
+    RunTableBenchmarks();
     timeEndPeriod(1);
     Gdiplus::GdiplusShutdown(token);
     return 0;

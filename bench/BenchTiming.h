@@ -37,3 +37,4 @@ inline void PrintFigure(const char* name, double value, const char* unit) {
 
 void RunListBenchmarks();
 void RunCaptionBenchmarks();
+void RunTableBenchmarks();

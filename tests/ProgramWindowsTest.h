@@ -24,6 +24,11 @@ protected:
         g_app.listPath = folder_.File(L"donations.txt");
         g_app.settingsPath = folder_.File(L"settings.ini");
         g_app.list.clear();
+        g_app.undoHistory = UndoHistory{};
+        g_app.viewRows.clear();
+        g_app.cellEditor = nullptr;
+        g_app.commitGuard = false;
+        g_app.statusText = L"就绪";
         g_app.settings = AppSettings{};
         g_app.settings.x = 10;
         g_app.settings.y = 600;

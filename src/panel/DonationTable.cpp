@@ -1,7 +1,6 @@
 #include "panel/DonationTable.h"
 
 #include <algorithm>
-#include <set>
 
 #include <commctrl.h>
 
@@ -30,8 +29,6 @@ std::wstring ControlText(HWND control) {
     return text;
 }
 
-int RowCount(HWND table) { return static_cast<int>(SendMessageW(table, LVM_GETITEMCOUNT, 0, 0)); }
-
 void SetRowState(HWND table, int row, UINT state, UINT mask) {
     LVITEMW item{};
     item.stateMask = mask;
@@ -39,36 +36,24 @@ void SetRowState(HWND table, int row, UINT state, UINT mask) {
     SendMessageW(table, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
-void SetCellText(HWND table, int row, int column, const std::wstring& text) {
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = const_cast<wchar_t*>(text.c_str());
-    SendMessageW(table, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-}
-
-void InsertRow(HWND table, size_t listIndex, const std::wstring& shownAmount, bool selected) {
-    const std::wstring number = std::to_wstring(listIndex + 1);
-    LVITEMW item{};
-    item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_STATE;
-    item.iItem = RowCount(table);
-    item.pszText = const_cast<wchar_t*>(number.c_str());
-    item.lParam = static_cast<LPARAM>(listIndex);
-    item.stateMask = LVIS_SELECTED;
-    item.state = selected ? LVIS_SELECTED : 0;
-    const int row = static_cast<int>(SendMessageW(table, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
-    if (row < 0) return;
-    SetCellText(table, row, 1, g_app.list[listIndex].name);
-    SetCellText(table, row, 2, shownAmount);
-}
-
-// Brings row `top` back to the top of the view after a refill reset the scroll.
-void ScrollRowToTop(HWND table, int top) {
-    if (top <= 0) return;
-    RECT first{LVIR_BOUNDS, 0, 0, 0};
-    if (SendMessageW(table, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first))) {
-        SendMessageW(table, LVM_SCROLL, 0, static_cast<LPARAM>(top) * (first.bottom - first.top));
+// The text of a cell, asked for by the table whenever it shows the row.
+LRESULT OnCellText(NMLVDISPINFOW& info) {
+    LVITEMW& item = info.item;
+    if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return 0;
+    item.pszText[0] = L'\0';
+    if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= g_app.viewRows.size()) return 0;
+    const size_t listIndex = g_app.viewRows[static_cast<size_t>(item.iItem)];
+    if (listIndex >= g_app.list.size()) return 0;
+    const DonationEntry& entry = g_app.list[listIndex];
+    std::wstring text;
+    switch (item.iSubItem) {
+        case 0: text = std::to_wstring(listIndex + 1); break;
+        case 1: text = entry.name; break;
+        case 2: text = FormatAmountForDisplay(entry.amount); break;
+        default: break;
     }
-    SendMessageW(table, LVM_ENSUREVISIBLE, static_cast<WPARAM>(top), FALSE);
+    lstrcpynW(item.pszText, text.c_str(), item.cchTextMax);
+    return 0;
 }
 
 void InsertColumn(HWND table, int index, const wchar_t* text, int format, int subItem) {
@@ -212,20 +197,30 @@ void RefreshDonationTable() {
     if (!table || !g_panel.panelReady) return;
     const std::wstring query = UpperAscii(ControlText(GetDlgItem(g_app.controlPanel, kIdSearchBox)));
     const int top = static_cast<int>(SendMessageW(table, LVM_GETTOPINDEX, 0, 0));
-    const std::vector<size_t> selectedBefore = SelectedListIndices();
-    const std::set<size_t> selected(selectedBefore.begin(), selectedBefore.end());
+    // The selection is kept by list position, whatever entry stands there now.
+    std::vector<bool> selected(g_app.list.size(), false);
+    bool anySelected = false;
+    for (size_t index : SelectedListIndices()) {
+        if (index < selected.size()) selected[index] = anySelected = true;
+    }
 
     SendMessageW(table, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(table, LVM_DELETEALLITEMS, 0, 0);
+    SetRowState(table, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     g_app.viewRows.clear();
-    SendMessageW(table, LVM_SETITEMCOUNT, static_cast<WPARAM>(g_app.list.size()), 0);
     for (size_t i = 0; i < g_app.list.size(); ++i) {
-        const std::wstring shown = FormatAmountForDisplay(g_app.list[i].amount);
-        if (!EntryMatchesQuery(g_app.list[i], shown, query)) continue;
+        if (!query.empty() && !EntryMatchesQuery(g_app.list[i], FormatAmountForDisplay(g_app.list[i].amount), query)) {
+            continue;
+        }
         g_app.viewRows.push_back(i);
-        InsertRow(table, i, shown, selected.count(i) != 0);
     }
-    if (top >= 0 && static_cast<size_t>(top) < g_app.viewRows.size()) ScrollRowToTop(table, top);
+    // The scroll position stays; the table only clamps it to the new rows.
+    SendMessageW(table, LVM_SETITEMCOUNT, g_app.viewRows.size(), LVSICF_NOSCROLL);
+    for (size_t row = 0; anySelected && row < g_app.viewRows.size(); ++row) {
+        if (selected[g_app.viewRows[row]]) SetRowState(table, static_cast<int>(row), LVIS_SELECTED, LVIS_SELECTED);
+    }
+    if (top >= 0 && static_cast<size_t>(top) < g_app.viewRows.size()) {
+        SendMessageW(table, LVM_ENSUREVISIBLE, static_cast<WPARAM>(top), FALSE);
+    }
     SendMessageW(table, WM_SETREDRAW, TRUE, 0);
     RedrawWindow(table, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 
@@ -266,6 +261,7 @@ LRESULT OnDonationTableNotify(NMHDR& header) {
     switch (header.code) {
         case NM_DBLCLK: return OnRowDoubleClick(reinterpret_cast<const NMITEMACTIVATE&>(header));
         case NM_CUSTOMDRAW: return OnRowCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
+        case LVN_GETDISPINFOW: return OnCellText(reinterpret_cast<NMLVDISPINFOW&>(header));
         default: return 0;
     }
 }

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "KeyInput.h"
 #include "ProgramWindowsTest.h"
 #include "app/Accelerators.h"
 #include "app/AppState.h"
@@ -31,14 +32,6 @@ LRESULT CALLBACK RecordingPanelProc(HWND window, UINT message, WPARAM wParam, LP
     return CallWindowProcW(g_originalPanelProc, window, message, wParam, lParam);
 }
 
-
-void SetKeyDown(int key, bool down) {
-    BYTE state[256] = {};
-    GetKeyboardState(state);
-    state[key] = down ? 0x80 : 0;
-    SetKeyboardState(state);
-}
-
 class WindowTest : public ProgramWindowsTest {
 protected:
     void SetUp() override {
@@ -57,24 +50,10 @@ protected:
         ProgramWindowsTest::TearDown();
     }
 
-    void RouteKey(HWND target, UINT message, WPARAM key) {
-        MSG m{};
-        m.hwnd = target;
-        m.message = message;
-        m.wParam = key;
-        const bool alt = message == WM_SYSKEYDOWN;
-        m.lParam = alt ? (1 << 29) : 0;  // bit 29: Alt is down
-        SetKeyDown(VK_MENU, alt);
-        RouteMessage(m);
-        SetKeyDown(VK_MENU, false);
-        DrainMessages();
-    }
-
     HWND MakeChildWindow(HWND parent) {
         return CreateWindowExW(0, L"STATIC", L"", parent ? WS_CHILD | WS_VISIBLE : WS_POPUP, 0, 0, 10, 10, parent,
                                nullptr, g_app.instance, nullptr);
     }
-
 };
 
 TEST_F(WindowTest, PanelAndCaptionAreCreatedAsTheProgramNeedsThem) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Confirmation.h"
 #include "FakeMonitors.h"
 #include "TestFolder.h"
 #include "app/AppState.h"
@@ -201,44 +202,13 @@ TEST_F(SettingsRecordTest, TargetScreenListShowsEveryScreenAndSelectsTheTarget) 
 
 namespace {
 
-struct MessageBoxSeen {
-    std::wstring text;
-    bool found = false;
-    bool yesAndNo = false;
-};
-
-// Waits for the confirmation on another thread, reads it and answers.
-DWORD WINAPI AnswerConfirmation(void* data) {
-    auto* seen = static_cast<std::pair<MessageBoxSeen*, int>*>(data);
-    for (int i = 0; i < 200; ++i) {
-        HWND box = FindWindowW(L"#32770", L"恢复默认");
-        if (box) {
-            wchar_t text[128] = {};
-            GetDlgItemTextW(box, 0xFFFF, text, 128);  // the message text's static control
-            seen->first->text = text;
-            seen->first->found = true;
-            seen->first->yesAndNo = GetDlgItem(box, IDYES) && GetDlgItem(box, IDNO) && !GetDlgItem(box, IDOK);
-            PostMessageW(box, WM_COMMAND, MAKEWPARAM(seen->second, BN_CLICKED), 0);
-            return 0;
-        }
-        Sleep(25);
-    }
-    return 0;
-}
-
-MessageBoxSeen ConfirmAndAnswer(int answer) {
-    MessageBoxSeen seen;
-    std::pair<MessageBoxSeen*, int> data{&seen, answer};
-    HANDLE thread = CreateThread(nullptr, 0, AnswerConfirmation, &data, 0, nullptr);
-    ConfirmRestoreDefaults();
-    WaitForSingleObject(thread, 10000);
-    CloseHandle(thread);
-    return seen;
+ConfirmationSeen ConfirmAndAnswer(int answer) {
+    return AnswerConfirmation(L"恢复默认", answer, [] { ConfirmRestoreDefaults(); });
 }
 
 TEST_F(SettingsRecordTest, RestoreDefaultsAsksFirstAndNoChangesNothing) {
     g_app.settings.fontSize = 77;
-    MessageBoxSeen seen = ConfirmAndAnswer(IDNO);
+    ConfirmationSeen seen = ConfirmAndAnswer(IDNO);
     ASSERT_TRUE(seen.found);
     EXPECT_EQ(seen.text, L"确定要恢复默认设置吗？名单不会被清空。");
     EXPECT_TRUE(seen.yesAndNo);
