@@ -8,6 +8,7 @@
 #include "list/ListEditing.h"
 #include "panel/CellEditor.h"
 #include "panel/DonationTable.h"
+#include "panel/SettingsApply.h"
 #include "panel/PanelIds.h"
 
 namespace {
@@ -89,9 +90,11 @@ bool RunPanelKeyAction(PanelKeyAction action) {
         case PanelKeyAction::SelectAllRows: SelectAllRows(); return true;
         case PanelKeyAction::DeleteSelected: DeleteSelectedEntries(); return true;
         case PanelKeyAction::EditSelected: EditSelectedRow(); return true;
-        default:
-            // Enter in the speed box applies the typed settings, which arrive with the style page.
-            return false;
+        case PanelKeyAction::ApplySpeed:
+            ApplySettingsWithStatus();
+            if (HWND speed = GetDlgItem(panel, kIdSpeedBox)) SendMessageW(speed, EM_SETSEL, 0, -1);
+            return true;
+        default: return false;
     }
 }
 

@@ -113,6 +113,7 @@ void SelectTargetMonitor(int index) {
     RebuildCaptionFont();
     EnsureMinimumCaptionHeight();
     StoreActiveLayout(s.direction);
+    SetSliderRanges();
     RefreshSettingsControls();
     if (g_app.captionWindow) ApplyCaptionPlacement();
     SaveSettings();
@@ -136,6 +137,7 @@ void HandleDisplayChange() {
     AppSettings& s = g_app.settings;
     const std::wstring previous = s.monitor;
     RefreshMonitorList();
+    SetSliderRanges();  // the virtual screen may have grown or shrunk
     int still = -1;
     for (size_t i = 0; i < g_app.monitors.size(); ++i) {
         if (lstrcmpiW(g_app.monitors[i].deviceName.c_str(), previous.c_str()) == 0) still = static_cast<int>(i);

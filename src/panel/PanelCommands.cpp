@@ -18,6 +18,7 @@
 #include "panel/PageControls.h"
 #include "panel/PanelFocus.h"
 #include "panel/PanelIds.h"
+#include "panel/SettingsApply.h"
 #include "panel/SettingsControls.h"
 #include "panel/SettingsPages.h"
 #include "panel/StatusLine.h"
@@ -65,6 +66,7 @@ void OnTopMost() {
 }
 
 void OnApplyAndSave() {
+    ApplySettingsFromPanel();
     RegisterHotkeys();
     RefreshSettingsControls();
     SaveSettings();
@@ -196,10 +198,12 @@ LRESULT OnPanelCommand(int id, int code) {
         CommitCellEditOnFocusLoss();
         return 0;
     }
-    if (code == EN_SETFOCUS || code == EN_CHANGE || code == EN_KILLFOCUS || IsEditChatter(code)) {
-        // Leaving a settings box applies the panel's values; that arrives with the style page.
+    if (code == EN_KILLFOCUS) {
+        // Typing applies nothing; leaving the box does.
+        if (IsAppliedOnLeaving(id)) ApplySettingsWithStatus();
         return 0;
     }
+    if (code == EN_SETFOCUS || code == EN_CHANGE || IsEditChatter(code)) return 0;
     if (RunDirectCommand(id, code)) return 0;
     RunTailCommand(id, code);
     g_app.captionLayoutDirty = true;

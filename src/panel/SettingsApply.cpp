@@ -1,0 +1,120 @@
+#include "panel/SettingsApply.h"
+
+#include <algorithm>
+
+#include "app/AppState.h"
+#include "caption/CaptionFont.h"
+#include "caption/CaptionMotion.h"
+#include "caption/CaptionPlacement.h"
+#include "list/AmountText.h"
+#include "panel/ControlPanel.h"
+#include "panel/PanelIds.h"
+#include "panel/SettingsControls.h"
+#include "panel/StatusLine.h"
+#include "settings/SettingsFile.h"
+
+namespace {
+
+std::wstring FieldText(int id) {
+    HWND field = FindPanelControl(id);
+    if (!field) return {};
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
+    return TrimText(text);
+}
+
+std::wstring FieldTextOr(int id, const wchar_t* whenEmpty) {
+    const std::wstring text = FieldText(id);
+    return text.empty() ? whenEmpty : text;
+}
+
+int FieldNumber(int id, int current) { return ParseNumberText(FieldText(id), current); }
+
+int FieldNumberIn(int id, int current, int low, int high) { return std::clamp(FieldNumber(id, current), low, high); }
+
+// A check box that does not exist keeps the current value.
+bool Checked(int id, bool current) {
+    HWND box = FindPanelControl(id);
+    return box ? SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED : current;
+}
+
+void ReadStyleFields(AppSettings& s) {
+    s.fontFace = FieldTextOr(kIdFontFaceField, L"宋体");
+    s.fontSize = FieldNumberIn(kIdFontSizeField, s.fontSize, 10, 160);
+    s.bold = Checked(kIdBoldCheck, s.bold);
+    s.textOutline = Checked(kIdOutlineCheck, s.textOutline);
+    s.textShadow = Checked(kIdShadowCheck, s.textShadow);
+    s.outlineSize = FieldNumberIn(kIdOutlineSizeField, s.outlineSize, 1, 12);
+    s.shadowSize = FieldNumberIn(kIdShadowSizeField, s.shadowSize, 1, 20);
+}
+
+void ReadLayoutFields(AppSettings& s) {
+    if (HWND mirror = FindPanelControl(kIdDirectionMirror)) {
+        s.direction = DirectionFromInt(static_cast<int>(SendMessageW(mirror, CB_GETCURSEL, 0, 0)));
+    }
+    s.speed = FieldNumberIn(kIdSpeedBox, s.speed, 1, 30);
+    s.titlePrefix = FieldText(kIdTitlePrefixField);
+    s.separator = FieldTextOr(kIdSeparatorField, L" ");
+    s.nameAmountGap = FieldNumberIn(kIdGapField, s.nameAmountGap, 0, 500);
+    s.amountUnit = FieldTextOr(kIdUnitField, L"元");
+    s.thousandsSeparator = Checked(kIdThousandsCheck, s.thousandsSeparator);
+    s.x = FieldNumber(kIdXField, s.x);
+    s.y = FieldNumber(kIdYField, s.y);
+    s.width = std::max(180, FieldNumber(kIdWidthField, s.width));
+    s.height = std::max(40, FieldNumber(kIdHeightField, s.height));
+    s.topMost = Checked(kIdTopMostCheck, s.topMost);
+    if (HWND list = FindPanelControl(kIdTargetScreenList)) {
+        const LRESULT index = SendMessageW(list, CB_GETCURSEL, 0, 0);
+        if (index >= 0 && static_cast<size_t>(index) < g_app.monitors.size()) {
+            s.monitor = g_app.monitors[static_cast<size_t>(index)].deviceName;
+        }
+    }
+}
+
+void ReadHotkeyTexts(AppSettings& s) {
+    const AppSettings defaults;
+    const std::array<std::wstring, 4> texts = ReadHotkeyFields();
+    s.value = texts[0].empty() ? defaults.value : texts[0];
+    s.horizontal = texts[1].empty() ? defaults.horizontal : texts[1];
+    s.vertical = texts[2].empty() ? defaults.vertical : texts[2];
+    s.pause = texts[3].empty() ? defaults.pause : texts[3];
+}
+
+}  // namespace
+
+void ApplySettingsFromPanel() {
+    AppSettings& s = g_app.settings;
+    ReadStyleFields(s);
+    ReadLayoutFields(s);
+    ReadHotkeyTexts(s);
+
+    // The values just read belong to the direction that was showing; a new
+    // direction brings its own layout.
+    const ScrollDirection previous = g_app.directions.lastAppliedDirection;
+    const bool directionChanged = s.direction != previous;
+    if (directionChanged) {
+        StoreActiveLayout(previous);
+        RecordDockOffset(previous);
+        g_app.directions.lastAppliedDirection = s.direction;
+        LoadActiveLayout(s, g_app.directions.layouts[static_cast<size_t>(DirectionIndex(s.direction))]);
+        RefreshSettingsControls();
+    } else {
+        StoreActiveLayout(s.direction);
+        RecordDockOffset(s.direction);
+    }
+    RebuildCaptionFont();
+    if (g_app.captionWindow) ApplyCaptionPlacement();
+    SaveSettings();
+    if (directionChanged) {
+        ResetCaptionScroll();
+    } else if (g_app.captionWindow) {
+        InvalidateRect(g_app.captionWindow, nullptr, FALSE);
+    }
+}
+
+void ApplySettingsWithStatus() {
+    if (g_panel.updatingControls || !g_panel.panelReady) return;
+    ApplySettingsFromPanel();
+    RefreshSettingsControls();
+    SetStatusText(g_app.settingsSaveOk ? L"设置已应用并保存" : L"设置已应用，保存失败", true);
+}
