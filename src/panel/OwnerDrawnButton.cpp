@@ -76,6 +76,17 @@ wchar_t GlyphOfButton(int id) {
     }
 }
 
+std::wstring FallbackGlyphText(const std::wstring& buttonText) {
+    // Two characters still fit the narrowest icon button; longer texts give their first.
+    return buttonText.size() <= 2 ? buttonText : buttonText.substr(0, 1);
+}
+
+bool FontHasGlyph(HDC dc, wchar_t glyph) {
+    WORD index = 0xFFFF;
+    if (GetGlyphIndicesW(dc, &glyph, 1, &index, GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR) return false;
+    return index != 0xFFFF;
+}
+
 bool SwatchOfButton(int id, COLORREF& colour) {
     const AppSettings& s = g_app.settings;
     switch (id) {
@@ -104,7 +115,13 @@ void DrawOwnerDrawnButton(const DRAWITEMSTRUCT& item) {
     const UINT centred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
     if (const wchar_t glyph = GlyphOfButton(id)) {
         SelectedObject font(dc, g_panel.iconFont.get());
-        DrawTextW(dc, &glyph, 1, &r, centred);
+        if (FontHasGlyph(dc, glyph)) {
+            DrawTextW(dc, &glyph, 1, &r, centred);
+        } else {
+            const std::wstring fallback = FallbackGlyphText(WindowText(item.hwndItem));
+            SelectedObject textFont(dc, g_panel.uiFont.get());
+            DrawTextW(dc, fallback.c_str(), static_cast<int>(fallback.size()), &r, centred);
+        }
     } else {
         RECT text = r;
         COLORREF swatch = 0;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real velmaro.exe under Wine from a fresh run folder, waits for
 # the control panel window, takes a screenshot of the display and checks that
-# the panel is drawn: its header band, list area and status strip in their
+# the panel is drawn: its header band, list area, right pane and status strip in their
 # colours, and text in the status strip. Then the global hotkeys start
 # playback (the caption must appear and move) and switch the direction, which
 # saves settings.ini beside the program.
@@ -40,22 +40,68 @@ WINDOW=$(timeout 60 xdotool search --sync --name '^Velmaro v2\.1\.3$' | head -n 
 sleep 2
 eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
 read -r SCREEN_WIDTH SCREEN_BOTTOM < <(xdotool getdisplaygeometry)
-import -window root "$OUT/panel.png" || fail "screenshot failed"
 
-pixel() { convert "$OUT/panel.png" -format "%[hex:p{$1,$2}]" info: 2>/dev/null | cut -c1-6; }
+pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: 2>/dev/null | cut -c1-6; }
+# The colours of a line of pixels, one per line: line IMAGE X Y WIDTH HEIGHT.
+line() { convert "$1" -crop "$4x$5+$2+$3" +repage txt:- | awk 'NR > 1 {print substr($3, 2, 6)}'; }
+
+# Finds the client area in IMAGE: Wine draws the frame itself (there is no
+# window manager), so the client starts below the title bar where the white
+# header band begins; the status strip ends it.
+find_client() {
+  local image="$1" mid=$((X + WIDTH / 2)) i=0 run=0 colour
+  CY=""
+  while read -r colour; do
+    if [ "$colour" = FFFFFF ]; then run=$((run + 1)); else run=0; fi
+    if [ "$run" -ge 20 ]; then CY=$((Y + i - 19)); break; fi
+    i=$((i + 1))
+  done < <(line "$image" "$mid" "$Y" 1 100)
+  [ -n "$CY" ] || fail "no header band in $image"
+  CX=""
+  i=0
+  while read -r colour; do
+    if [ "$colour" = F6F8F9 ]; then CX=$((X + i)); break; fi
+    i=$((i + 1))
+  done < <(line "$image" "$X" "$((CY + 200))" 20 1)
+  [ -n "$CX" ] || fail "no list area in $image"
+  CW=$((WIDTH - 2 * (CX - X)))
+  CH=""
+  i=0
+  while read -r colour; do
+    [ "$colour" = ECF1F3 ] && CH=$((Y + HEIGHT - 40 + i + 1 - CY))
+    i=$((i + 1))
+  done < <(line "$image" "$mid" "$((Y + HEIGHT - 40))" 1 40)
+  [ -n "$CH" ] || fail "no status strip in $image"
+}
+
 expect_colour() {
   local got
-  got=$(pixel "$1" "$2")
-  [ "$got" = "$3" ] || fail "pixel at $1,$2 is #$got, expected #$3 ($4)"
+  got=$(pixel "$1" "$2" "$3")
+  [ "$got" = "$4" ] || fail "$1: pixel at $2,$3 is #$got, expected #$4 ($5)"
 }
-# Window-relative points; the client area starts at the window's origin (no window manager).
-expect_colour $((X + 10)) $((Y + 10)) FFFFFF "header band"
-expect_colour $((X + 10)) $((Y + 200)) F6F8F9 "list area"
-expect_colour $((X + WIDTH / 2)) $((Y + HEIGHT - 3)) ECF1F3 "status strip"
 
-# The status strip carries text ("已暂停 · 字幕已隐藏" and "2 条名单").
-colours=$(convert "$OUT/panel.png" -crop "$((WIDTH))x26+$X+$((Y + HEIGHT - 30))" -unique-colors -format '%w' info:)
-[ "${colours:-0}" -gt 3 ] || fail "the status strip holds no text"
+# The frame's zones, at client-relative points (logical size = pixels at 96 dpi).
+check_panel() {
+  local image="$1"
+  find_client "$image"
+  local L=$((CW - 368))
+  expect_colour "$image" $((CX + 10)) $((CY + 10)) FFFFFF "header band"
+  expect_colour "$image" $((CX + 10)) $((CY + 200)) F6F8F9 "list area"
+  expect_colour "$image" $((CX + L)) $((CY + 200)) DDE3E7 "right pane divider"
+  expect_colour "$image" $((CX + L + 6)) $((CY + 130)) FFFFFF "right pane"
+  expect_colour "$image" $((CX + CW / 2)) $((CY + CH - 3)) ECF1F3 "status strip"
+  # The status strip carries text ("已暂停 · 字幕已隐藏" and "2 条名单").
+  local colours
+  colours=$(convert "$image" -crop "${CW}x26+$CX+$((CY + CH - 30))" -unique-colors -format '%w' info:)
+  [ "${colours:-0}" -gt 3 ] || fail "$image: the status strip holds no text"
+  echo "$image: client ${CW}x${CH} at $CX,$CY"
+}
+
+import -window root "$OUT/panel.png" || fail "screenshot failed"
+# The minimum size is shot by the panel tests, which can resize the window
+# (Wine ignores a resize from outside for the windows it manages itself).
+[ "$WIDTH" = 1160 ] && [ "$HEIGHT" = 850 ] || fail "the panel is ${WIDTH}x${HEIGHT}, expected 1160x850"
+check_panel "$OUT/panel.png"
 
 # Ctrl+Alt+P, the pause / continue hotkey, starts playback: the caption
 # scrolls in along the bottom of the screen, on a transparent background.

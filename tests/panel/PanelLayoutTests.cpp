@@ -1,0 +1,244 @@
+// The panel's geometry on the real window at given client sizes and scales,
+// the settings pane's scrolling, and what the panel looks like at its
+// minimum size.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+
+#include "KeyInput.h"
+#include "ProgramWindowsTest.h"
+#include "app/Accelerators.h"
+#include "app/Dpi.h"
+#include "panel/ControlPanel.h"
+#include "panel/OwnerDrawnButton.h"
+#include "panel/PanelColors.h"
+#include "panel/PanelIds.h"
+#include "panel/PanelLayout.h"
+#include "panel/SettingsControls.h"
+#include "panel/SettingsPages.h"
+
+namespace {
+
+class PanelGeometryTest : public ProgramWindowsTest {
+protected:
+    void TearDown() override {
+        g_app.dpiScale = 1.0;
+        if (g_app.accelerators) DestroyAcceleratorTable(g_app.accelerators);
+        g_app.accelerators = nullptr;
+        g_pages.scrollPos = {};
+        g_panel.currentPage = 0;
+        ProgramWindowsTest::TearDown();
+    }
+
+    // Sizes the window so that its client area is width × height pixels.
+    void SetClientSize(int width, int height) {
+        RECT window{}, client{};
+        GetWindowRect(g_app.controlPanel, &window);
+        GetClientRect(g_app.controlPanel, &client);
+        const int frameX = (window.right - window.left) - client.right;
+        const int frameY = (window.bottom - window.top) - client.bottom;
+        SetWindowPos(g_app.controlPanel, nullptr, 0, 0, width + frameX, height + frameY,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        GetClientRect(g_app.controlPanel, &client);
+        ASSERT_EQ(client.right, width);
+        ASSERT_EQ(client.bottom, height);
+    }
+
+    // A control's rectangle in the panel's client coordinates.
+    RECT RectOf(HWND control) const {
+        RECT r{};
+        GetWindowRect(control, &r);
+        MapWindowPoints(nullptr, g_app.controlPanel, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+
+    static int Width(const RECT& r) { return r.right - r.left; }
+    static int Height(const RECT& r) { return r.bottom - r.top; }
+
+    // The top of a page control below the top of the settings pane's client area.
+    int TopInPane(int id) const {
+        RECT r{};
+        GetWindowRect(FindPanelControl(id), &r);
+        POINT p{r.left, r.top};
+        ScreenToClient(Control(kIdSettingsPane), &p);
+        return p.y;
+    }
+};
+
+TEST_F(PanelGeometryTest, AtTheSmallestLogicalClientSizeEveryControlFits) {
+    SetClientSize(880, 620);
+    const RECT table = RectOf(Control(kIdDonationTable));
+    EXPECT_EQ(Width(table), 464);
+    EXPECT_EQ(Height(table), 262);
+    EXPECT_EQ(Width(RectOf(Control(kIdNameBox))), 236);
+    EXPECT_EQ(Width(RectOf(Control(kIdTargetScreenList))), 192);
+    EXPECT_EQ(Height(RectOf(Control(kIdSettingsPane))), 192);
+    EXPECT_EQ(RectOf(Control(kIdSettingsPane)).left, 512 + 20);  // rightPaneLeft + 20
+    EXPECT_EQ(RectOf(Control(kIdApplyAndSave)).left, 512 + 20);
+    EXPECT_EQ(RectOf(Control(kIdStatusLine)).top, 620 - 29);
+}
+
+TEST_F(PanelGeometryTest, AtOneAndAHalfEveryControlSitsAtItsScaledRectangle) {
+    g_app.dpiScale = 1.5;
+    SetClientSize(1740, 1000);  // logical 1160 × 667
+    const int b = static_cast<int>(1740 / 1.5 + 0.5);
+    const int H = static_cast<int>(1000 / 1.5 + 0.5);
+    const auto S = [](int v) { return ScaleLogical(v, 1.5); };
+    int checked = 0;
+    for (const ControlPlacement& p : PanelPlacements(b, H)) {
+        if (p.id == kIdSpeedSlider) continue;  // its channel is centred in the row instead
+        HWND control = Control(p.id);
+        ASSERT_NE(control, nullptr) << p.id;
+        const RECT r = RectOf(control);
+        EXPECT_EQ(r.left, p.id == kIdTargetScreenList ? S(664) : S(p.rect.left)) << p.id;
+        EXPECT_EQ(Width(r), S(p.rect.right - p.rect.left)) << p.id;
+        if (p.id == kIdTargetScreenList) continue;  // the closed box is centred on y = 91
+        EXPECT_EQ(r.top, S(p.rect.top)) << p.id;
+        EXPECT_EQ(Height(r), S(p.rect.bottom - p.rect.top)) << p.id;
+        ++checked;
+    }
+    EXPECT_GE(checked, 25);
+    EXPECT_EQ(SendMessageW(Control(kIdDonationTable), LVM_GETCOLUMNWIDTH, 1, 0), S(std::max(120, b - 648)));
+}
+
+TEST_F(PanelGeometryTest, AltXScrollsThePositionPageToItsBox) {
+    SetClientSize(880, 620);  // a pane of 192 logical pixels over a page of 416
+    g_app.accelerators = CreateAltAcceleratorTable();
+    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdTabPosition, BN_CLICKED), 0);
+    SendMessageW(Control(kIdSettingsPane), WM_VSCROLL, SB_PAGEDOWN, 0);
+    SendMessageW(Control(kIdSettingsPane), WM_VSCROLL, SB_PAGEDOWN, 0);
+    ASSERT_EQ(g_pages.scrollPos[1], 416 - 192);
+    ShowWindow(g_app.controlPanel, SW_SHOW);
+    SetFocus(Control(kIdNameBox));
+    RouteKey(GetFocus(), WM_SYSKEYDOWN, 'X');
+    EXPECT_EQ(GetFocus(), FindPanelControl(kIdXField));
+    EXPECT_EQ(g_panel.currentPage, 1);
+    EXPECT_EQ(TopInPane(kIdXField), 24);
+
+    // Alt+S focuses the speed box, which is not on a page: the page stays.
+    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdTabHotkeys, BN_CLICKED), 0);
+    RouteKey(GetFocus(), WM_SYSKEYDOWN, 'S');
+    EXPECT_EQ(GetFocus(), Control(kIdSpeedBox));
+    EXPECT_EQ(g_panel.currentPage, 2);
+}
+
+TEST_F(PanelGeometryTest, TheWheelOverAPositionSliderScrollsThePageByNotches) {
+    SetClientSize(880, 620);
+    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdTabPosition, BN_CLICKED), 0);
+    HWND slider = FindPanelControl(kIdXSlider);
+    ASSERT_NE(slider, nullptr);
+    const auto wheel = [&](int delta) {
+        SendMessageW(slider, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(static_cast<short>(delta))), 0);
+    };
+    const int sliderPosition = static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0));
+    wheel(-120);
+    EXPECT_EQ(g_pages.scrollPos[1], 42);
+    wheel(-60);  // half a notch waits for the other half
+    EXPECT_EQ(g_pages.scrollPos[1], 42);
+    wheel(-60);
+    EXPECT_EQ(g_pages.scrollPos[1], 84);
+    for (int i = 0; i < 10; ++i) wheel(-120);
+    EXPECT_EQ(g_pages.scrollPos[1], 416 - 192);  // never past the content
+    for (int i = 0; i < 10; ++i) wheel(120);
+    EXPECT_EQ(g_pages.scrollPos[1], 0);
+    EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), sliderPosition);  // the slider itself did not move
+}
+
+TEST_F(PanelGeometryTest, IconButtonsStayRecognisableWithoutTheIconFont) {
+    EXPECT_EQ(FallbackGlyphText(L"撤销"), L"撤销");
+    EXPECT_EQ(FallbackGlyphText(L"删除所选"), L"删");
+    EXPECT_EQ(FallbackGlyphText(L""), L"");
+
+    HDC dc = GetDC(g_app.controlPanel);
+    HGDIOBJ old = SelectObject(dc, g_panel.uiFont.get());
+    EXPECT_TRUE(FontHasGlyph(dc, L'删'));
+    EXPECT_FALSE(FontHasGlyph(dc, static_cast<wchar_t>(0xE74D)));  // a private-use icon code
+    SelectObject(dc, old);
+    ReleaseDC(g_app.controlPanel, dc);
+
+    // The delete button draws something in the text colour either way.
+    HWND button = Control(kIdDeleteButton);
+    RECT r{};
+    GetClientRect(button, &r);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_BUTTON;
+    item.CtlID = kIdDeleteButton;
+    item.hwndItem = button;
+    item.hDC = memory;
+    item.rcItem = r;
+    DrawOwnerDrawnButton(item);
+    int dark = 0;
+    for (int y = 0; y < r.bottom; ++y) {
+        for (int x = 2; x < r.right - 2; ++x) {
+            if (GetRValue(GetPixel(memory, x, y)) < 0x80 && y > 2 && y < r.bottom - 2) ++dark;
+        }
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    EXPECT_GT(dark, 10);
+}
+
+TEST_F(PanelGeometryTest, AtTheMinimumSizeTheFrameZonesKeepTheirColours) {
+    SetWindowPos(g_app.controlPanel, HWND_TOP, 40, 40, 880, 620, SWP_SHOWWINDOW);
+    RedrawWindow(g_app.controlPanel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    DrainMessages();
+    RECT client{};
+    GetClientRect(g_app.controlPanel, &client);
+    POINT origin{0, 0};
+    ClientToScreen(g_app.controlPanel, &origin);
+    HDC screen = GetDC(nullptr);
+    const auto at = [&](int x, int y) { return GetPixel(screen, origin.x + x, origin.y + y); };
+    const int W = client.right;
+    const int H = client.bottom;
+    const int L = W - 368;
+    EXPECT_EQ(at(10, 10), kPanelWhite);                // header band
+    EXPECT_EQ(at(10, 200), kPanelPageColor);           // list area
+    EXPECT_EQ(at(L, 200), kPanelDivider);              // the right pane's divider
+    EXPECT_EQ(at(L + 6, 130), kPanelWhite);            // right pane
+    EXPECT_EQ(at(W / 2 + 200, H - 3), kPanelStatusStrip);  // status strip, right of the status line
+
+    // Kept for looking at: the panel as the operator sees it at this size.
+    const int height = H;
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = W;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, W, height, screen, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring path = std::wstring(temp) + L"velmaro-panel-minimum.bmp";
+    const DWORD stride = ((static_cast<DWORD>(W) * 3 + 3) & ~3u);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
+    file.bfSize = file.bfOffBits + stride * static_cast<DWORD>(height);
+    if (FILE* out = _wfopen(path.c_str(), L"wb")) {
+        fwrite(&file, sizeof(file), 1, out);
+        fwrite(&info.bmiHeader, sizeof(info.bmiHeader), 1, out);
+        fwrite(bits, stride, static_cast<size_t>(height), out);
+        fclose(out);
+        std::printf("minimum-size screenshot: %ls\n", path.c_str());
+    }
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+}  // namespace
