@@ -145,6 +145,16 @@ TEST_F(PanelGeometryTest, TheWheelOverAPositionSliderScrollsThePageByNotches) {
     for (int i = 0; i < 10; ++i) wheel(120);
     EXPECT_EQ(g_pages.scrollPos[1], 0);
     EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), sliderPosition);  // the slider itself did not move
+
+    // The scroll bar's arrows move a line of 24; each page keeps its own position.
+    SendMessageW(Control(kIdSettingsPane), WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(g_pages.scrollPos[1], 24);
+    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdTabStyle, BN_CLICKED), 0);
+    EXPECT_EQ(g_pages.scrollPos[0], 0);
+    SendMessageW(Control(kIdSettingsPane), WM_VSCROLL, SB_LINEUP, 0);
+    EXPECT_EQ(g_pages.scrollPos[0], 0);
+    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdTabPosition, BN_CLICKED), 0);
+    EXPECT_EQ(g_pages.scrollPos[1], 24);
 }
 
 TEST_F(PanelGeometryTest, IconButtonsStayRecognisableWithoutTheIconFont) {

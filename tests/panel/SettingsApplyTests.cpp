@@ -91,4 +91,26 @@ TEST_F(SettingsApplyTest, ApplyAndSaveReadsTheBoxesToo) {
     EXPECT_EQ(IniValue(L"style", L"amountUnit"), L"美元");
 }
 
+TEST_F(SettingsApplyTest, TheFontSizeSpinStepsAppliesAndStaysInRange) {
+    HWND spin = Field(kIdFontSizeSpin);
+    ASSERT_NE(spin, nullptr);
+    const auto step = [&](int delta) {
+        NMUPDOWN change{};
+        change.hdr.hwndFrom = spin;
+        change.hdr.idFrom = kIdFontSizeSpin;
+        change.hdr.code = UDN_DELTAPOS;
+        change.iPos = static_cast<int>(SendMessageW(spin, UDM_GETPOS32, 0, 0));
+        change.iDelta = delta;
+        return SendMessageW(g_app.controlPanel, WM_NOTIFY, kIdFontSizeSpin, reinterpret_cast<LPARAM>(&change));
+    };
+    EXPECT_NE(step(1), 0);  // the panel's own step replaces the spin's
+    EXPECT_EQ(g_app.settings.fontSize, 36);
+    EXPECT_EQ(TextOf(Field(kIdFontSizeField)), L"36");
+    EXPECT_EQ(IniValue(L"style", L"fontSize"), L"36");
+    step(500);
+    EXPECT_EQ(g_app.settings.fontSize, 160);
+    step(-1000);
+    EXPECT_EQ(g_app.settings.fontSize, 10);
+}
+
 }  // namespace
