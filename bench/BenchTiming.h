@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 inline double NowMs() {
@@ -29,6 +30,15 @@ double MedianMs(int runs, Work work) {
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
+}
+
+// A fresh folder under the temp folder for one group of benchmarks.
+inline std::wstring MakeBenchFolder(const wchar_t* name) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + name + L"-" + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(folder.c_str(), nullptr);
+    return folder;
 }
 
 inline void PrintFigure(const char* name, double value, const char* unit) {

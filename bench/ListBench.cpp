@@ -71,10 +71,7 @@ void BenchAmounts() {
 }  // namespace
 
 void RunListBenchmarks() {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring folder = std::wstring(temp) + L"velmaro-bench-" + std::to_wstring(GetCurrentProcessId());
-    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring folder = MakeBenchFolder(L"velmaro-bench");
     for (size_t count : {1000u, 10000u, 100000u}) BenchFile(count, folder);
     BenchAmounts();
     DeleteFileW(g_app.listPath.c_str());

@@ -71,10 +71,7 @@ void BenchEnterToSaved(size_t count) {
 }  // namespace
 
 void RunTableBenchmarks() {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring folder = std::wstring(temp) + L"velmaro-table-bench-" + std::to_wstring(GetCurrentProcessId());
-    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring folder = MakeBenchFolder(L"velmaro-table-bench");
     g_app.instance = GetModuleHandleW(nullptr);
     g_app.listPath = folder + L"\\donations.txt";
     g_app.settingsPath = folder + L"\\settings.ini";
