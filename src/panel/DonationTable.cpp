@@ -113,6 +113,11 @@ LRESULT CALLBACK TableSubclassProc(HWND table, UINT message, WPARAM wParam, LPAR
 LRESULT OnRowCustomDraw(NMLVCUSTOMDRAW& draw) {
     if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
     if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
+        // A selected row keeps the table's highlight, or the operator could
+        // not see what Delete is about to remove.
+        const UINT state = static_cast<UINT>(
+            SendMessageW(draw.nmcd.hdr.hwndFrom, LVM_GETITEMSTATE, draw.nmcd.dwItemSpec, LVIS_SELECTED));
+        if (state & LVIS_SELECTED) return CDRF_DODEFAULT;
         draw.clrText = kPanelText;
         draw.clrTextBk = (draw.nmcd.dwItemSpec % 2 == 0) ? kPanelWhite : kTableOddRow;
     }

@@ -291,6 +291,16 @@ TEST_F(DonationTableTest, RowsAndHeaderAreDrawnInThePanelsColours) {
     EXPECT_EQ(GetPixel(dc, odd.right - 4, (odd.top + odd.bottom) / 2), kTableOddRow);
     ReleaseDC(Table(), dc);
 
+    // A selected row shows the highlight instead.
+    SetFocus(Table());
+    SelectRow(1);
+    RedrawWindow(Table(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    dc = GetDC(Table());
+    const COLORREF selected = GetPixel(dc, odd.right - 4, (odd.top + odd.bottom) / 2);
+    EXPECT_NE(selected, kTableOddRow);
+    EXPECT_NE(selected, kPanelWhite);
+    ReleaseDC(Table(), dc);
+
     HWND header = reinterpret_cast<HWND>(SendMessageW(Table(), LVM_GETHEADER, 0, 0));
     RECT item{};
     SendMessageW(header, HDM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
