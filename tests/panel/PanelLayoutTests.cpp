@@ -16,6 +16,7 @@
 #include "panel/OwnerDrawnButton.h"
 #include "panel/PanelColors.h"
 #include "panel/PanelIds.h"
+#include "panel/PageControls.h"
 #include "panel/PanelLayout.h"
 #include "panel/SettingsControls.h"
 #include "panel/SettingsPages.h"
@@ -102,6 +103,35 @@ TEST_F(PanelGeometryTest, AtOneAndAHalfEveryControlSitsAtItsScaledRectangle) {
     }
     EXPECT_GE(checked, 25);
     EXPECT_EQ(SendMessageW(Control(kIdDonationTable), LVM_GETCOLUMNWIDTH, 1, 0), S(std::max(120, b - 648)));
+}
+
+TEST_F(PanelGeometryTest, EveryPageShowsItsControlsAtTheirPlacesAndHidesTheOthers) {
+    SetClientSize(1144, 811);
+    const int tabs[] = {kIdTabStyle, kIdTabPosition, kIdTabHotkeys};
+    for (int page = 0; page < 3; ++page) {
+        SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(tabs[page], BN_CLICKED), 0);
+        int placed = 0;
+        for (int other = 0; other < 3; ++other) {
+            for (const PageControlSpec& spec : PageControlSpecs(other)) {
+                if (spec.id == 0) continue;
+                HWND control = FindPanelControl(spec.id);
+                ASSERT_NE(control, nullptr) << spec.id;
+                EXPECT_EQ(GetParent(control), Control(kIdSettingsPane)) << spec.id;
+                const bool shown = (GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) != 0;
+                EXPECT_EQ(shown, other == page) << spec.id;
+                const bool slider = spec.id >= kIdXSlider && spec.id <= kIdHeightSlider;
+                if (other != page || slider) continue;
+                RECT r{};
+                GetWindowRect(control, &r);
+                MapWindowPoints(nullptr, Control(kIdSettingsPane), reinterpret_cast<POINT*>(&r), 2);
+                EXPECT_EQ(r.left, spec.x) << spec.id;
+                EXPECT_EQ(r.top, spec.y) << spec.id;
+                EXPECT_EQ(Width(r), spec.width) << spec.id;
+                ++placed;
+            }
+        }
+        EXPECT_GE(placed, 4) << page;
+    }
 }
 
 TEST_F(PanelGeometryTest, AltXScrollsThePositionPageToItsBox) {
