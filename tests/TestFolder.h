@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "app/FileIo.h"
@@ -70,3 +71,12 @@ inline unsigned long long FileIdentity(const std::wstring& path) {
 
 // UTF-8 literal helper: the tests spell file bytes as u8 strings.
 inline std::string Bytes(const char* text) { return std::string(text); }
+
+// A folder holding donations.txt and its backup that this process cannot
+// write, prepared by the test runner; empty when the runner gave none.
+inline std::wstring LockedFolder() {
+    const char* locked = std::getenv("VELMARO_LOCKED_DIR");
+    std::wstring folder;
+    for (const char* c = locked ? locked : ""; *c; ++c) folder += static_cast<wchar_t>(*c);
+    return folder;
+}

@@ -222,6 +222,22 @@ TEST_F(ListEditingTest, ClearingAsksFirstAndOnlyYesClears) {
     EXPECT_EQ(g_app.list, Numbered(4));
 }
 
+TEST_F(ListEditingTest, AnAppendInAReadOnlyFolderIsKeptAndReportedUnsaved) {
+    const std::wstring folder = LockedFolder();
+    ASSERT_FALSE(folder.empty()) << "the test runner provides a folder this process cannot write";
+    g_app.listPath = folder + L"\\donations.txt";
+    const std::string before = ReadBytes(g_app.listPath);
+    LoadDonationList();
+    RefreshDonationTable();
+    Type(kIdNameBox, L"新");
+    Type(kIdAmountBox, L"9");
+    PressIn(Control(kIdAmountBox), VK_RETURN);
+    EXPECT_EQ(g_app.list.size(), 2u);
+    EXPECT_EQ(RowCount(), 2);
+    EXPECT_EQ(StatusWithoutTime(), L"已追加 1 条名单 · 保存失败，可重试");
+    EXPECT_EQ(ReadBytes(g_app.listPath), before);
+}
+
 TEST_F(ListEditingTest, ASaveFailureKeepsTheChangeAndSaysSo) {
     g_app.list = Numbered(1);
     SaveDonationList();

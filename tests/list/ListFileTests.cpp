@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 
 #include "TestFolder.h"
 #include "app/AppState.h"
@@ -169,10 +168,8 @@ TEST_F(ListFileTest, ReadOnlyTargetRefusesTheSaveAndTouchesNothing) {
 }
 
 TEST_F(ListFileTest, UnwritableFolderRefusesTheSaveAndTouchesNothing) {
-    const char* locked = std::getenv("VELMARO_LOCKED_DIR");
-    ASSERT_NE(locked, nullptr) << "the test runner provides a folder this process cannot write";
-    std::wstring folder;
-    for (const char* c = locked; *c; ++c) folder += static_cast<wchar_t>(*c);
+    const std::wstring folder = LockedFolder();
+    ASSERT_FALSE(folder.empty()) << "the test runner provides a folder this process cannot write";
     g_app.listPath = folder + L"\\donations.txt";
     const std::string target = ReadBytes(Path());
     const std::string backup = ReadBytes(Backup());
