@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "TestFolder.h"
 #include "app/AppState.h"
 #include "list/ListFile.h"
