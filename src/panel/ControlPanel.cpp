@@ -25,6 +25,7 @@
 #include "caption/Monitors.h"
 #include "panel/DonationTable.h"
 #include "panel/PanelPaint.h"
+#include "panel/PositionPage.h"
 #include "panel/SettingsControls.h"
 #include "settings/SettingsFile.h"
 
@@ -132,8 +133,10 @@ LRESULT OnSpeedSlider(HWND slider) {
 }
 
 LRESULT OnHorizontalScroll(HWND control) {
-    if (GetDlgCtrlID(control) == kIdSpeedSlider) return OnSpeedSlider(control);
-    return 0;  // the position sliders are the position page's
+    const int id = GetDlgCtrlID(control);
+    if (id == kIdSpeedSlider) return OnSpeedSlider(control);
+    if (id >= kIdXSlider && id <= kIdHeightSlider) ApplySliderGeometry();
+    return 0;
 }
 
 LRESULT OnPaint(HWND window) {

@@ -18,10 +18,12 @@
 #include "panel/PageControls.h"
 #include "panel/PanelFocus.h"
 #include "panel/PanelIds.h"
+#include "panel/PositionPage.h"
 #include "panel/SettingsApply.h"
 #include "panel/SettingsControls.h"
 #include "panel/SettingsPages.h"
 #include "panel/StatusLine.h"
+#include "panel/StylePage.h"
 #include "settings/AppSettings.h"
 #include "settings/Hotkeys.h"
 #include "settings/SettingsFile.h"
@@ -104,7 +106,7 @@ bool RunDirectCommand(int id, int code) {
             return true;
         case kIdTopMostCheck: OnTopMost(); return true;
         case kIdNameColorButton:
-        case kIdAmountColorButton: return true;  // the colour dialogs come with the style page
+        case kIdAmountColorButton: OnColourButton(id); return true;
         default:
             if (id >= kFirstAltCommand && id <= kLastAltCommand) {
                 RunAltCommand(id);
@@ -123,6 +125,14 @@ void RunTailCommand(int id, int code) {
         case kIdPlayButton:
         case kIdTrayTogglePlayback: TogglePlayback(); break;
         case kIdApplyHotkeys: ApplyHotkeyTexts(ReadHotkeyFields()); break;
+        case kIdChooseFontButton: ChooseCaptionFont(); break;
+        case kIdBoldCheck:
+        case kIdOutlineCheck:
+        case kIdShadowCheck: OnStyleCheckBox(id); break;
+        case kIdOutlineColorButton:
+        case kIdShadowColorButton: OnColourButton(id); break;
+        case kIdDockTopButton: ApplyDockPreset(DockEdge::Top); break;
+        case kIdDockBottomButton: ApplyDockPreset(DockEdge::Bottom); break;
         case kIdTargetScreenList:
             if (code == CBN_SELCHANGE) {
                 const int index = static_cast<int>(SendMessageW(GetDlgItem(g_app.controlPanel, id), CB_GETCURSEL, 0, 0));

@@ -1,0 +1,116 @@
+#include "panel/StylePage.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <cwchar>
+
+#include "app/AppState.h"
+#include "caption/CaptionContent.h"
+#include "caption/CaptionFont.h"
+#include "caption/CaptionPlacement.h"
+#include "panel/PanelIds.h"
+#include "panel/SettingsApply.h"
+#include "panel/SettingsControls.h"
+#include "settings/SettingsFile.h"
+
+namespace {
+
+// The dialog's custom colours last until the program exits; they are not saved.
+COLORREF g_customColours[16] = {};
+
+bool IsTicked(int id) {
+    HWND box = FindPanelControl(id);
+    return box && SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void RefreshCaption() {
+    InvalidateCaptionLayout();
+    if (g_app.captionWindow) InvalidateRect(g_app.captionWindow, nullptr, FALSE);
+}
+
+void PlaceCaption() {
+    if (g_app.captionWindow) ApplyCaptionPlacement();
+}
+
+COLORREF* ColourOfButton(int id) {
+    AppSettings& s = g_app.settings;
+    switch (id) {
+        case kIdNameColorButton: return &s.textColor;
+        case kIdAmountColorButton: return &s.amountColor;
+        case kIdOutlineColorButton: return &s.outlineColor;
+        case kIdShadowColorButton: return &s.shadowColor;
+        default: return nullptr;
+    }
+}
+
+}  // namespace
+
+void OnStyleCheckBox(int id) {
+    AppSettings& s = g_app.settings;
+    switch (id) {
+        case kIdBoldCheck:
+            s.bold = IsTicked(id);
+            RebuildCaptionFont();
+            break;
+        case kIdOutlineCheck:
+            s.textOutline = IsTicked(id);
+            RebuildCaptionFont();
+            break;
+        case kIdShadowCheck: s.textShadow = IsTicked(id); break;
+        default: return;
+    }
+    PlaceCaption();
+    SaveSettings();
+    RefreshCaption();
+}
+
+void OnColourButton(int id) {
+    COLORREF* colour = ColourOfButton(id);
+    if (!colour) return;
+    *colour = PickColor(g_app.controlPanel, *colour);
+    SaveSettings();
+    RefreshCaption();
+    if (HWND button = FindPanelControl(id)) InvalidateRect(button, nullptr, TRUE);
+}
+
+COLORREF PickColor(HWND owner, COLORREF colour) {
+    CHOOSECOLORW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner;
+    dialog.rgbResult = colour;
+    dialog.lpCustColors = g_customColours;
+    dialog.Flags = CC_FULLOPEN | CC_RGBINIT;
+    return ChooseColorW(&dialog) ? dialog.rgbResult : colour;
+}
+
+void ChooseCaptionFont() {
+    AppSettings& s = g_app.settings;
+    HWND panel = g_app.controlPanel;
+    LOGFONTW font{};
+    wcsncpy(font.lfFaceName, s.fontFace.c_str(), LF_FACESIZE - 1);
+    int dpi = 96;
+    if (HDC dc = GetDC(panel)) {
+        dpi = GetDeviceCaps(dc, LOGPIXELSY);
+        ReleaseDC(panel, dc);
+    }
+    font.lfHeight = -MulDiv(s.fontSize, dpi, 72);
+    font.lfWeight = s.bold ? FW_BOLD : FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+
+    CHOOSEFONTW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = panel;
+    dialog.lpLogFont = &font;
+    dialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS;
+    dialog.rgbColors = s.textColor;
+    if (!ChooseFontW(&dialog)) return;
+
+    s.fontFace = font.lfFaceName;
+    s.bold = font.lfWeight > 599;
+    const int points = dialog.iPointSize / 10;  // tenths of a point
+    s.fontSize = points < 8 ? 8 : std::min(points, 160);
+    s.textColor = dialog.rgbColors;
+    RefreshSettingsControls();
+    ApplySettingsFromPanel();  // raises a size below 10 to 10
+}
