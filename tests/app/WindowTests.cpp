@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "CommonDialogs.h"
 #include "KeyInput.h"
 #include "ProgramWindowsTest.h"
 #include "app/Accelerators.h"
@@ -187,7 +188,8 @@ TEST_F(WindowTest, AltKeysReachThePanelAsAcceleratorCommands) {
     SetFocus(g_app.controlPanel);
     RouteKey(g_app.controlPanel, WM_SYSKEYDOWN, '6');
     EXPECT_EQ(GetFocus(), FindPanelControl(1054));  // Alt+6 focuses its box
-    RouteKey(g_app.controlPanel, WM_SYSKEYDOWN, '7');
+    DialogAnswer cancel{kColourRedEdit, {}, IDCANCEL};  // Alt+7 opens the colour dialog
+    EXPECT_TRUE(AnswerNextDialog(cancel, [&] { RouteKey(g_app.controlPanel, WM_SYSKEYDOWN, '7'); }));
     // Alt+7 presses its check box, which reports the click to the panel.
     ASSERT_EQ(g_panelCommands.size(), 3u);
     EXPECT_EQ(g_panelCommands[0], 50033);

@@ -5,8 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <atomic>
-
+#include "CommonDialogs.h"
 #include "TableTestHelpers.h"
 #include "panel/ControlPanel.h"
 #include "panel/SettingsControls.h"
@@ -19,50 +18,6 @@ std::wstring IniValue(const wchar_t* section, const wchar_t* key) {
     GetPrivateProfileStringW(section, key, L"<missing>", value, 128, g_app.settingsPath.c_str());
     return value;
 }
-
-// Answers the next common dialog (the one with control `marker`) from a
-// second thread: fills in the given edits, then presses `button`.
-struct DialogAnswer {
-    int marker;
-    std::vector<std::pair<int, std::wstring>> edits;
-    int button;
-    std::atomic<bool> actionReturned{false};
-    bool found = false;
-};
-
-DWORD WINAPI AnswerDialog(void* data) {
-    auto* answer = static_cast<DialogAnswer*>(data);
-    for (int i = 0; i < 400 && !answer->actionReturned; ++i) {
-        HWND dialog = nullptr;
-        while ((dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr)) != nullptr) {
-            if (GetDlgItem(dialog, answer->marker)) break;
-        }
-        if (dialog) {
-            for (const auto& edit : answer->edits) SetDlgItemTextW(dialog, edit.first, edit.second.c_str());
-            answer->found = true;
-            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(answer->button, BN_CLICKED), 0);
-            return 0;
-        }
-        Sleep(25);
-    }
-    return 0;
-}
-
-template <typename Action>
-bool AnswerNextDialog(DialogAnswer& answer, Action action) {
-    HANDLE thread = CreateThread(nullptr, 0, AnswerDialog, &answer, 0, nullptr);
-    action();
-    answer.actionReturned = true;
-    WaitForSingleObject(thread, 10000);
-    CloseHandle(thread);
-    return answer.found;
-}
-
-constexpr int kColourRedEdit = 706;  // the colour dialog's red, green and blue boxes
-constexpr int kColourGreenEdit = 707;
-constexpr int kColourBlueEdit = 708;
-constexpr int kFontFaceList = 1136;  // the font dialog's face list and size box
-constexpr int kFontSizeBox = 1138;
 
 class PageActionsTest : public TableTest {
 protected:
