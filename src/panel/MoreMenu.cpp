@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/Playback.h"
+#include "list/ListBackup.h"
 #include "list/ListEditing.h"
 #include "panel/PanelIds.h"
 #include "settings/AppSettings.h"
@@ -33,9 +34,8 @@ void RunMoreMenuCommand(int id) {
         case kIdMenuClearList: ClearList(); break;
         case kIdMenuRestoreDefaults: ConfirmRestoreDefaults(); break;
         case kIdMenuExit: ExitProgram(); break;
-        // Export and backup restore arrive with the backup and export work.
-        case kIdMenuRestoreBackup:
-        case kIdMenuExport:
+        case kIdMenuRestoreBackup: RestoreListBackup(); break;
+        case kIdMenuExport: ExportList(); break;
         default: break;
     }
 }
