@@ -1,5 +1,182 @@
 #include "import/ImportWindow.h"
 
-// The import window comes with the import parser; the button, Alt+B and the
-// panel's dispatch already lead here.
-void OpenImportWindow() {}
+#include <algorithm>
+
+#include "app/AppState.h"
+#include "app/Dpi.h"
+#include "list/ListEditing.h"
+#include "list/ListFile.h"
+#include "panel/ControlPanel.h"
+#include "panel/OwnerDrawnButton.h"
+#include "panel/PanelChildren.h"
+#include "panel/PanelColors.h"
+
+ImportState g_import;
+
+namespace {
+
+int S(int v) { return ScaleLogical(v, g_app.dpiScale); }
+
+struct ImportChild {
+    int id;
+    const wchar_t* className;
+    const wchar_t* text;
+    DWORD style;
+};
+
+const ImportChild kImportChildren[] = {
+    {kIdImportPasteLabel, L"STATIC", L"粘贴名单", SS_CENTERIMAGE},
+    {kIdImportPasteBox, L"EDIT", L"", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL},
+    {kIdImportReportLabel, L"STATIC", L"识别结果", SS_CENTERIMAGE},
+    {kIdImportReportBox, L"EDIT", L"", ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY | WS_VSCROLL},
+    {kIdImportCheckButton, L"BUTTON", L"检查名单", 0},
+    {kIdImportAddButton, L"BUTTON", L"加入名单", 0},
+    {kIdImportCancelButton, L"BUTTON", L"取消", 0},
+};
+
+std::wstring WholeText(HWND box) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+LRESULT OnCreate(HWND window) {
+    for (const ImportChild& child : kImportChildren) {
+        CreatePanelChild(window, child.className, child.text, child.style, child.id);
+    }
+    SendMessageW(GetDlgItem(window, kIdImportPasteBox), EM_SETLIMITTEXT, kImportTextLimit, 0);
+    EnableWindow(GetDlgItem(window, kIdImportAddButton), FALSE);
+    return 0;
+}
+
+void Place(HWND window, int id, int x, int y, int width, int height) {
+    if (HWND control = GetDlgItem(window, id)) {
+        SetWindowPos(control, nullptr, S(x), S(y), S(width), S(height), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+LRESULT OnSize(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    const int W = static_cast<int>(client.right / g_app.dpiScale + 0.5);
+    const int H = static_cast<int>(client.bottom / g_app.dpiScale + 0.5);
+    const int c = (W - 60) / 2;
+    Place(window, kIdImportPasteLabel, 20, 12, c, 26);
+    Place(window, kIdImportReportLabel, c + 40, 12, c, 26);
+    Place(window, kIdImportPasteBox, 20, 46, c, H - 122);
+    Place(window, kIdImportReportBox, c + 40, 46, c, H - 122);
+    Place(window, kIdImportCheckButton, 20, H - 58, 120, 36);
+    Place(window, kIdImportAddButton, W - 268, H - 58, 130, 36);
+    Place(window, kIdImportCancelButton, W - 126, H - 58, 106, 36);
+    return 0;
+}
+
+void RunCheck(HWND window) {
+    const ImportCheck check = CheckImportText(WholeText(GetDlgItem(window, kIdImportPasteBox)), g_app.list,
+                                              g_app.settings.amountUnit, g_app.settings.thousandsSeparator);
+    g_import.results = check.results;
+    SetWindowTextW(GetDlgItem(window, kIdImportReportBox), check.report.c_str());
+    HWND add = GetDlgItem(window, kIdImportAddButton);
+    SetWindowTextW(add, (L"加入 " + std::to_wstring(check.validCount) + L" 条").c_str());
+    EnableWindow(add, check.validCount > 0);
+    g_import.checked = true;
+}
+
+LRESULT OnCommand(HWND window, int id, int code) {
+    switch (id) {
+        case kIdImportPasteBox:
+            if (code == EN_CHANGE) {
+                g_import.checked = false;
+                EnableWindow(GetDlgItem(window, kIdImportAddButton), FALSE);
+            }
+            break;
+        case kIdImportCheckButton: RunCheck(window); break;
+        case kIdImportAddButton: AddCheckedImport(); break;
+        case kIdImportCancelButton: DestroyWindow(window); break;
+        default: break;
+    }
+    return 0;
+}
+
+LRESULT OnStaticColour(HDC dc) {
+    SetTextColor(dc, kPanelText);
+    SetBkMode(dc, TRANSPARENT);
+    return reinterpret_cast<LRESULT>(g_panel.pageBrush.get());
+}
+
+LRESULT OnDestroy(HWND window) {
+    if (g_app.importWindow == window) g_app.importWindow = nullptr;
+    if (g_app.controlPanel) SetForegroundWindow(g_app.controlPanel);
+    return 0;
+}
+
+LRESULT CALLBACK ImportWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE: return OnCreate(window);
+        case WM_SIZE: return OnSize(window);
+        case WM_DRAWITEM: DrawOwnerDrawnButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return 1;
+        case WM_CTLCOLORSTATIC: return OnStaticColour(reinterpret_cast<HDC>(wParam));
+        case WM_COMMAND: return OnCommand(window, LOWORD(wParam), HIWORD(wParam));
+        case WM_CLOSE: DestroyWindow(window); return 0;
+        case WM_DESTROY: return OnDestroy(window);
+        default: return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+void RegisterImportClass() {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = ImportWindowProc;
+    wc.hInstance = g_app.instance;
+    wc.hIcon = LoadIconW(g_app.instance, MAKEINTRESOURCEW(101));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = g_panel.pageBrush.get();
+    wc.lpszClassName = kImportWindowClass;
+    RegisterClassExW(&wc);  // repeated on every opening; failure is harmless
+}
+
+}  // namespace
+
+void OpenImportWindow() {
+    if (g_app.importWindow) {
+        SetForegroundWindow(g_app.importWindow);
+        return;
+    }
+    RegisterImportClass();
+    g_import.checked = false;
+    const int width = S(800);
+    const int height = S(480);
+    RECT panel{};
+    if (g_app.controlPanel) GetWindowRect(g_app.controlPanel, &panel);
+    const int left = panel.left + (panel.right - panel.left - width) / 2;
+    const int top = panel.top + (panel.bottom - panel.top - height) / 2;
+    HWND window = CreateWindowExW(WS_EX_DLGMODALFRAME, kImportWindowClass, L"批量导入名单",
+                                  WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, left, top, width, height, nullptr, nullptr,
+                                  g_app.instance, nullptr);
+    if (!window) return;
+    g_app.importWindow = window;
+    ShowWindow(window, SW_SHOW);
+    SetFocus(GetDlgItem(window, kIdImportPasteBox));
+}
+
+void AddCheckedImport() {
+    const bool anyValid = std::any_of(g_import.results.begin(), g_import.results.end(),
+                                      [](const ImportCheckResult& r) { return r.valid; });
+    if (!g_import.checked || !anyValid) return;  // nothing to add is no change
+    const bool anyUnusable = std::any_of(g_import.results.begin(), g_import.results.end(),
+                                         [](const ImportCheckResult& r) { return !r.valid; });
+    if (anyUnusable) {
+        const int answer = MessageBoxW(g_app.importWindow, L"部分行无法识别，将跳过这些行并加入其余名单。是否继续？",
+                                       L"检查导入", MB_ICONQUESTION | MB_YESNO);
+        if (answer != IDYES) return;
+    }
+    PushUndoSnapshot();
+    int added = 0;
+    for (const ImportCheckResult& r : g_import.results) {
+        if (!r.valid) continue;
+        g_app.list.push_back({r.name, r.amount});
+        ++added;
+    }
+    CommitListChange(L"已批量加入 " + std::to_wstring(added) + L" 条");
+    if (g_app.importWindow) DestroyWindow(g_app.importWindow);
+}

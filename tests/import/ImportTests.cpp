@@ -1,0 +1,167 @@
+// The import parser and checker, and the import window driven as an
+// operator pastes, checks and adds.
+#include <gtest/gtest.h>
+
+#include "Confirmation.h"
+#include "TableTestHelpers.h"
+#include "import/ImportCheck.h"
+#include "import/ImportWindow.h"
+#include "list/ListEditing.h"
+
+namespace {
+
+using Split = std::pair<std::wstring, std::wstring>;
+
+TEST(ImportSplit, AnyOfTheFourSeparatorsSplitsAtItsFirstOccurrence) {
+    for (const wchar_t* line : {L"张三,1000", L"张三，1000", L"张三 1000", L"张三\t1000", L"张三\t\t1000", L"  张三\t1000\r"}) {
+        EXPECT_EQ(SplitImportLine(line, L"元"), (Split{L"张三", L"1000元"})) << line;
+    }
+    EXPECT_EQ(SplitImportLine(L"张 三,1000", L"元"), (Split{L"张", L"三,1000元"}));
+    EXPECT_EQ(SplitImportLine(L"1000,张三", L"元"), (Split{L"1000", L"张三"}));
+    for (const wchar_t* line : {L"张三,", L",1000", L"张三", L"# 张三,1000", L"", L"\t "}) {
+        const Split split = SplitImportLine(line, L"元");
+        EXPECT_TRUE(split.first.empty() || split.second.empty()) << line;
+    }
+}
+
+TEST(ImportCheckReport, TheExampleReadsLineByLine) {
+    const ImportCheck check = CheckImportText(L"张三\t1000\n\n李四\t1888.88\n王五\n张三\t1000", {}, L"元", true);
+    EXPECT_EQ(check.validCount, 3);
+    EXPECT_EQ(check.report,
+              L"可加入 3 条  \x00B7  无效 1 条  \x00B7  重复 1 条\r\n\r\n"
+              L"1.  张三    1,000元\r\n"
+              L"3.  李四    1,888.88元\r\n"
+              L"4.  无效行  [缺少姓名/公司(机构)名称或金额]\r\n"
+              L"5.  张三    1,000元  [重复，仍会加入]\r\n");
+    ASSERT_EQ(check.results.size(), 4u);
+    EXPECT_EQ(check.results[2].lineNumber, 4);
+    EXPECT_FALSE(check.results[2].valid);
+    EXPECT_TRUE(check.results[3].duplicate);
+}
+
+TEST(ImportCheckReport, DuplicatesCompareStoredTextsWithTheListAndEarlierLines) {
+    const DonationList list = {{L"张三", L"1000元"}};
+    const ImportCheck check =
+        CheckImportText(L"张三,1000\n张三,1000.00\n张三,1,000\n张三\x3000,1000\n", list, L"元", false);
+    ASSERT_EQ(check.results.size(), 4u);
+    EXPECT_TRUE(check.results[0].duplicate);
+    EXPECT_TRUE(check.results[1].duplicate);   // normalised to 1000元
+    EXPECT_FALSE(check.results[2].duplicate);  // stored as 1,000元
+    EXPECT_FALSE(check.results[3].duplicate);  // the name keeps its full-width space
+
+    const ImportCheck thrice = CheckImportText(L"A,1\nA,1\nA,1", {}, L"元", false);
+    EXPECT_EQ(thrice.validCount, 3);
+    EXPECT_EQ(thrice.report.substr(0, thrice.report.find(L"\r\n")), L"可加入 3 条  \x00B7  无效 0 条  \x00B7  重复 2 条");
+}
+
+TEST(ImportCheckReport, BlankLinesCountButFullWidthSpacesAreALine) {
+    const ImportCheck check = CheckImportText(L" \t\n\x3000\n\nA,1\n", {}, L"元", false);
+    ASSERT_EQ(check.results.size(), 2u);
+    EXPECT_EQ(check.results[0].lineNumber, 2);
+    EXPECT_FALSE(check.results[0].valid);
+    EXPECT_EQ(check.results[1].lineNumber, 4);
+    EXPECT_EQ(CheckImportText(L"", {}, L"元", false).report, L"可加入 0 条  \x00B7  无效 0 条  \x00B7  重复 0 条\r\n\r\n");
+}
+
+class ImportWindowTest : public TableTest {
+protected:
+    void TearDown() override {
+        if (g_app.importWindow) DestroyWindow(g_app.importWindow);
+        g_app.importWindow = nullptr;
+        TableTest::TearDown();
+    }
+
+    void Open() {
+        SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdImportButton, BN_CLICKED), 0);
+        ASSERT_NE(g_app.importWindow, nullptr);
+    }
+
+    HWND Item(int id) const { return GetDlgItem(g_app.importWindow, id); }
+
+    void Paste(const std::wstring& text) { SetWindowTextW(Item(kIdImportPasteBox), text.c_str()); }
+
+    // One typed character, which the box reports as a change.
+    void TypeCharacter(wchar_t c) { SendMessageW(Item(kIdImportPasteBox), WM_CHAR, c, 1); }
+
+    void Press(int id) { SendMessageW(g_app.importWindow, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+};
+
+TEST_F(ImportWindowTest, OpensOnceWithThePasteBoxFocused) {
+    Open();
+    EXPECT_EQ(TextOf(g_app.importWindow), L"批量导入名单");
+    EXPECT_EQ(GetFocus(), Item(kIdImportPasteBox));
+    EXPECT_FALSE(IsWindowEnabled(Item(kIdImportAddButton)));
+    EXPECT_EQ(SendMessageW(Item(kIdImportPasteBox), EM_GETLIMITTEXT, 0, 0), kImportTextLimit);
+    Paste(L"A,1");
+    HWND first = g_app.importWindow;
+    Open();
+    EXPECT_EQ(g_app.importWindow, first);
+    EXPECT_EQ(TextOf(Item(kIdImportPasteBox)), L"A,1");
+    RECT client{};
+    GetClientRect(g_app.importWindow, &client);
+    RECT cancel{};
+    GetWindowRect(Item(kIdImportCancelButton), &cancel);
+    MapWindowPoints(nullptr, g_app.importWindow, reinterpret_cast<POINT*>(&cancel), 2);
+    EXPECT_EQ(cancel.left, client.right - 126);
+    EXPECT_EQ(cancel.top, client.bottom - 58);
+}
+
+TEST_F(ImportWindowTest, AnEditAfterTheCheckDisablesAddingButKeepsTheCount) {
+    Open();
+    Press(kIdImportCheckButton);
+    EXPECT_EQ(TextOf(Item(kIdImportAddButton)), L"加入 0 条");
+    EXPECT_FALSE(IsWindowEnabled(Item(kIdImportAddButton)));
+    EXPECT_EQ(TextOf(Item(kIdImportReportBox)).substr(0, 5), L"可加入 0");
+
+    Paste(L"A,1\nB,2");
+    Press(kIdImportCheckButton);
+    EXPECT_EQ(TextOf(Item(kIdImportAddButton)), L"加入 2 条");
+    EXPECT_TRUE(IsWindowEnabled(Item(kIdImportAddButton)));
+    TypeCharacter(L'C');
+    EXPECT_FALSE(IsWindowEnabled(Item(kIdImportAddButton)));
+    EXPECT_EQ(TextOf(Item(kIdImportAddButton)), L"加入 2 条");
+    AddCheckedImport();  // refused: the text changed since the check
+    EXPECT_TRUE(g_app.list.empty());
+}
+
+TEST_F(ImportWindowTest, UnusableLinesAreSkippedAfterAYesAndTheAdditionIsOneUndo) {
+    g_app.list = {{L"X", L"9元"}};
+    Open();
+    Paste(L"A\t1\n王五\nB\t2");
+    Press(kIdImportCheckButton);
+
+    ConfirmationSeen seen = AnswerConfirmation(L"检查导入", IDNO, [&] { Press(kIdImportAddButton); });
+    ASSERT_TRUE(seen.found);
+    EXPECT_EQ(seen.text, L"部分行无法识别，将跳过这些行并加入其余名单。是否继续？");
+    EXPECT_EQ(g_app.list.size(), 1u);
+    ASSERT_NE(g_app.importWindow, nullptr);
+
+    AnswerConfirmation(L"检查导入", IDYES, [&] { Press(kIdImportAddButton); });
+    EXPECT_EQ(g_app.list, (DonationList{{L"X", L"9元"}, {L"A", L"1元"}, {L"B", L"2元"}}));
+    EXPECT_EQ(StatusWithoutTime(), L"已批量加入 2 条 · 已保存");
+    EXPECT_EQ(g_app.importWindow, nullptr);
+    EXPECT_EQ(RowCount(), 3);
+    UndoListChange();
+    EXPECT_EQ(g_app.list, (DonationList{{L"X", L"9元"}}));
+}
+
+TEST_F(ImportWindowTest, DuplicatesOfTheListAreAddedAgainWithoutAQuestion) {
+    g_app.list = {{L"A", L"1元"}};
+    Open();
+    Paste(L"A,1\r\nA,1\r\n");
+    Press(kIdImportCheckButton);
+    Press(kIdImportAddButton);
+    EXPECT_EQ(g_app.list.size(), 3u);
+    EXPECT_EQ(StatusWithoutTime(), L"已批量加入 2 条 · 已保存");
+}
+
+TEST_F(ImportWindowTest, CancelClosesWithoutAdding) {
+    Open();
+    Paste(L"A,1");
+    Press(kIdImportCheckButton);
+    Press(kIdImportCancelButton);
+    EXPECT_EQ(g_app.importWindow, nullptr);
+    EXPECT_TRUE(g_app.list.empty());
+}
+
+}  // namespace
