@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/AppState.h"
+#include "caption/preview/PreviewPane.h"
 #include "panel/ControlPanel.h"
 #include "panel/DonationTable.h"
 #include "panel/PanelChildren.h"

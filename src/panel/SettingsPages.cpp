@@ -86,21 +86,6 @@ LRESULT CALLBACK InspectorWindowProc(HWND window, UINT message, WPARAM wParam, L
     }
 }
 
-LRESULT CALLBACK PreviewWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_PAINT) return DefWindowProcW(window, message, wParam, lParam);
-    PaintScope paint(window);
-    RECT client{};
-    GetClientRect(window, &client);
-    UniqueBrush background(CreateSolidBrush(RGB(0xF8, 0xF9, 0xFA)));
-    FillRect(paint.get(), &client, background.get());
-    RECT heading{S(12), S(4), client.right - S(10), S(26)};
-    SelectedObject font(paint.get(), g_panel.smallFont.get());
-    SetBkMode(paint.get(), TRANSPARENT);
-    SetTextColor(paint.get(), kPanelMutedText);
-    DrawTextW(paint.get(), L"字幕预览", -1, &heading, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
-    return 0;
-}
-
 HWND AddPageControl(int page, const wchar_t* className, const wchar_t* text, DWORD extraStyle, int id, int x, int y,
                     int width, int height) {
     HWND pane = Pane();

@@ -29,7 +29,6 @@ constexpr wchar_t kInspectorClass[] = L"V2InspectorWindow";
 constexpr wchar_t kPreviewClass[] = L"V2PreviewWindow";
 
 LRESULT CALLBACK InspectorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK PreviewWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // A control on a settings page; a label (id 0) gets an id of its own from 9000 on.
 HWND AddPageControl(int page, const wchar_t* className, const wchar_t* text, DWORD extraStyle, int id, int x, int y,
