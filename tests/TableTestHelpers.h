@@ -27,8 +27,8 @@ protected:
     HWND Table() const { return Control(kIdDonationTable); }
 
     static std::wstring TextOf(HWND window) {
-        wchar_t text[512] = {};
-        GetWindowTextW(window, text, 512);
+        std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+        text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
         return text;
     }
 

@@ -66,7 +66,7 @@ void RouteHelpMessage(MSG& m) {
 bool RunPanelKeyAction(PanelKeyAction action) {
     HWND panel = g_app.controlPanel;
     switch (action) {
-        case PanelKeyAction::OpenHelp: OpenHelpWindow(0); return true;
+        case PanelKeyAction::OpenHelp: ShowHelp(0); return true;
         case PanelKeyAction::FocusSearch: {
             HWND search = GetDlgItem(panel, kIdSearchBox);
             if (search) SetFocus(search);

@@ -1,9 +1,18 @@
-// The help window with its chapters.
+// The help window: a chapter list, the chapter's text and "关闭".
 #pragma once
 
-// Opens the help window at the given chapter (0 = the first).
-void OpenHelpWindow(int chapter);
+#include <windows.h>
+
+constexpr wchar_t kHelpWindowClass[] = L"V2HelpWindow";
 
 // Control ids of the help window.
 constexpr int kIdHelpChapterList = 9301;
 constexpr int kIdHelpText = 9302;
+constexpr int kIdHelpCloseButton = 9303;
+
+// Opens the help window at a chapter (0-5, clamped), or switches an open one
+// to it and brings it forward.
+void ShowHelp(int chapter);
+
+// The help window's scale, set from the panel's at creation and by DPI changes.
+double HelpScale();

@@ -111,5 +111,5 @@ void ShowHelpMenu() {
     const int chosen = static_cast<int>(TrackPopupMenu(menu, TPM_RIGHTALIGN | TPM_TOPALIGN | TPM_RETURNCMD,
                                                        r.right, r.bottom, 0, panel, nullptr));
     DestroyMenu(menu);
-    if (chosen >= 1 && chosen <= 6) OpenHelpWindow(chosen - 1);
+    if (chosen >= 1 && chosen <= 6) ShowHelp(chosen - 1);
 }
