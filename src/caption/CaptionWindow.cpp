@@ -1,6 +1,7 @@
 #include "caption/CaptionWindow.h"
 
 #include "app/AppState.h"
+#include "app/WindowClass.h"
 #include "caption/CaptionLayout.h"
 #include "caption/CaptionMotion.h"
 
@@ -105,14 +106,7 @@ void DispatchCaptionFrame(HWND window) {
 }
 
 bool RegisterCaptionWindowClass(HINSTANCE instance, HICON icon) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = CaptionWindowProc;
-    wc.hInstance = instance;
-    wc.hIcon = icon;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kCaptionWindowClass;
-    return RegisterClassExW(&wc) != 0;
+    return RegisterProgramClass(instance, {kCaptionWindowClass, CaptionWindowProc, icon});
 }
 
 HWND CreateCaptionWindow(HINSTANCE instance) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AppState.h"
+#include "app/WindowClass.h"
 #include "app/Dpi.h"
 #include "app/WinHandles.h"
 #include "help/HelpChapters.h"
@@ -128,15 +129,9 @@ RECT NearestWorkArea() {
 }
 
 HWND CreateHelpWindow() {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = HelpWindowProc;
-    wc.hInstance = g_app.instance;
-    wc.hIcon = LoadIconW(g_app.instance, MAKEINTRESOURCEW(101));
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = kHelpWindowClass;
-    RegisterClassExW(&wc);  // repeated on every creation; failure is harmless
+    // Registered on every creation; a failure (already registered) is harmless.
+    RegisterProgramClass(g_app.instance, {kHelpWindowClass, HelpWindowProc, LoadIconW(g_app.instance, MAKEINTRESOURCEW(101)),
+                                          static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))});
 
     const RECT a = NearestWorkArea();
     const int areaWidth = a.right - a.left;

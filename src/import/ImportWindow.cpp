@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AppState.h"
+#include "app/WindowClass.h"
 #include "app/Dpi.h"
 #include "list/ListEditing.h"
 #include "list/ListFile.h"
@@ -124,15 +125,9 @@ LRESULT CALLBACK ImportWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 void RegisterImportClass() {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = ImportWindowProc;
-    wc.hInstance = g_app.instance;
-    wc.hIcon = LoadIconW(g_app.instance, MAKEINTRESOURCEW(101));
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = g_panel.pageBrush.get();
-    wc.lpszClassName = kImportWindowClass;
-    RegisterClassExW(&wc);  // repeated on every opening; failure is harmless
+    // Registered on every opening; a failure (already registered) is harmless.
+    RegisterProgramClass(g_app.instance, {kImportWindowClass, ImportWindowProc,
+                                          LoadIconW(g_app.instance, MAKEINTRESOURCEW(101)), g_panel.pageBrush.get()});
 }
 
 }  // namespace

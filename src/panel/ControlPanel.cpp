@@ -9,6 +9,7 @@
 #include "app/Dpi.h"
 #include "app/Playback.h"
 #include "app/Tray.h"
+#include "app/WindowClass.h"
 #include "settings/Hotkeys.h"
 #include "caption/CaptionPlacement.h"
 #include "list/ListFile.h"
@@ -237,26 +238,12 @@ LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 bool RegisterControlPanelClass(HINSTANCE instance, HICON icon) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = ControlPanelProc;
-    wc.hInstance = instance;
-    wc.hIcon = icon;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    wc.lpszClassName = kControlPanelClass;
-    return RegisterClassExW(&wc) != 0;
+    return RegisterProgramClass(instance, {kControlPanelClass, ControlPanelProc, icon,
+                                           reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1))});
 }
 
 bool RegisterLargeCheckboxClass(HINSTANCE instance) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = LargeCheckboxProc;
-    wc.cbWndExtra = 16;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kLargeCheckboxClass;
-    return RegisterClassExW(&wc) != 0;
+    return RegisterProgramClass(instance, {kLargeCheckboxClass, LargeCheckboxProc, nullptr, nullptr, 16});
 }
 
 RECT ControlPanelRect(const RECT& area, double dpiScale) {

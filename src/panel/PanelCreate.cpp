@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/AppState.h"
+#include "app/WindowClass.h"
 #include "caption/preview/PreviewPane.h"
 #include "panel/ControlPanel.h"
 #include "panel/DonationTable.h"
@@ -58,14 +59,8 @@ const ChildSpec kPanelChildren[] = {
 };
 
 void RegisterPaneClass(const wchar_t* name, WNDPROC proc) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = proc;
-    wc.hInstance = g_app.instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = g_panel.whiteBrush.get();
-    wc.lpszClassName = name;
-    RegisterClassExW(&wc);  // repeated on every creation; failure is harmless
+    // Registered on every creation; a failure (already registered) is harmless.
+    RegisterProgramClass(g_app.instance, {name, proc, nullptr, g_panel.whiteBrush.get()});
 }
 
 }  // namespace
