@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-struct WindowClassSpec {
+struct WindowClassTraits {
     const wchar_t* name;
     WNDPROC procedure;
     HICON icon = nullptr;
@@ -13,15 +13,15 @@ struct WindowClassSpec {
 };
 
 // False when the class could not be registered (for instance, it already is).
-inline bool RegisterProgramClass(HINSTANCE instance, const WindowClassSpec& spec) {
+inline bool RegisterProgramClass(HINSTANCE instance, const WindowClassTraits& traits) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = spec.procedure;
-    wc.cbWndExtra = spec.windowExtra;
+    wc.lpfnWndProc = traits.procedure;
+    wc.cbWndExtra = traits.windowExtra;
     wc.hInstance = instance;
-    wc.hIcon = spec.icon;
+    wc.hIcon = traits.icon;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = spec.background;
-    wc.lpszClassName = spec.name;
+    wc.hbrBackground = traits.background;
+    wc.lpszClassName = traits.name;
     return RegisterClassExW(&wc) != 0;
 }

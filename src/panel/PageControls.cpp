@@ -16,7 +16,7 @@ constexpr wchar_t kStatic[] = L"STATIC";
 constexpr wchar_t kEdit[] = L"EDIT";
 constexpr wchar_t kButton[] = L"BUTTON";
 
-const PageControlSpec kStylePage[] = {
+const PageControlRow kStylePage[] = {
     {kStatic, L"字体 (&F)", 0, 0, 0, 0, 300, 22, nullptr},
     {kEdit, L"", ES_AUTOHSCROLL, kIdFontFaceField, 0, 26, 270, 30, nullptr},
     {kButton, L"选择字体", 0, kIdChooseFontButton, 278, 26, 40, 30, L"选择系统字体"},
@@ -46,7 +46,7 @@ const PageControlSpec kStylePage[] = {
     {kButton, L"颜色", 0, kIdShadowColorButton, 214, 426, 104, 30, nullptr},
 };
 
-const PageControlSpec kPositionPage[] = {
+const PageControlRow kPositionPage[] = {
     {kStatic, L"位置预设", 0, 0, 0, 0, 318, 22, nullptr},
     {kButton, L"贴近顶部", 0, kIdDockTopButton, 0, 28, 152, 32, nullptr},
     {kButton, L"贴近底部", 0, kIdDockBottomButton, 166, 28, 152, 32, nullptr},
@@ -65,7 +65,7 @@ const PageControlSpec kPositionPage[] = {
     {kLargeCheckboxClass, L"字幕窗口置顶 (&I)", 0, kIdTopMostCheck, 0, 378, 318, 32, nullptr},
 };
 
-const PageControlSpec kHotkeyPage[] = {
+const PageControlRow kHotkeyPage[] = {
     {kStatic, L"显示 / 隐藏控制面板 (&Q)", 0, 0, 0, 0, 318, 22, nullptr},
     {kEdit, L"", ES_AUTOHSCROLL, kIdHotkeyPanelField, 0, 26, 318, 32, nullptr},
     {kStatic, L"切换横向滚动 (&L)", 0, 0, 0, 74, 318, 22, nullptr},
@@ -78,8 +78,8 @@ const PageControlSpec kHotkeyPage[] = {
 };
 
 template <size_t N>
-void CreatePage(int page, const PageControlSpec (&specs)[N]) {
-    for (const PageControlSpec& s : specs) {
+void CreatePage(int page, const PageControlRow (&rows)[N]) {
+    for (const PageControlRow& s : rows) {
         HWND control = AddPageControl(page, s.className, s.text, s.style, s.id, s.x, s.y, s.width, s.height);
         if (control && s.tooltip) AddTooltip(control, s.tooltip);
     }
@@ -87,7 +87,7 @@ void CreatePage(int page, const PageControlSpec (&specs)[N]) {
 
 }  // namespace
 
-std::vector<PageControlSpec> PageControlSpecs(int page) {
+std::vector<PageControlRow> PageControlRows(int page) {
     switch (page) {
         case 0: return {std::begin(kStylePage), std::end(kStylePage)};
         case 1: return {std::begin(kPositionPage), std::end(kPositionPage)};

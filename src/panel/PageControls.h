@@ -5,7 +5,7 @@
 
 #include <vector>
 
-struct PageControlSpec {
+struct PageControlRow {
     const wchar_t* className;
     const wchar_t* text;
     DWORD style;
@@ -18,7 +18,7 @@ constexpr int kMinFontSize = 10;
 constexpr int kMaxFontSize = 160;
 
 // The table of one page, in creation order.
-std::vector<PageControlSpec> PageControlSpecs(int page);
+std::vector<PageControlRow> PageControlRows(int page);
 
 // Creates the controls of the three pages on the settings pane, page by page.
 void CreateSettingsPageControls();

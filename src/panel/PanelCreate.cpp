@@ -15,7 +15,7 @@
 
 namespace {
 
-struct ChildSpec {
+struct PanelChildRow {
     int id;
     const wchar_t* className;
     const wchar_t* text;
@@ -25,7 +25,7 @@ struct ChildSpec {
 };
 
 // The panel's own controls in creation order; the pages' controls follow.
-const ChildSpec kPanelChildren[] = {
+const PanelChildRow kPanelChildren[] = {
     {kIdSettingsPane, kInspectorClass, L"设置", WS_VSCROLL | WS_CLIPCHILDREN, nullptr, nullptr},
     {kIdPreviewPane, kPreviewClass, L"字幕预览", 0, nullptr, nullptr},
     {kIdPlayButton, L"BUTTON", L"开始播放", 0, nullptr, nullptr},
@@ -71,7 +71,7 @@ void CreatePanelControls(HWND panel) {
     CreatePanelTooltip(panel);
     g_pages = SettingsPagesState{};
 
-    for (const ChildSpec& child : kPanelChildren) {
+    for (const PanelChildRow& child : kPanelChildren) {
         HWND control = CreatePanelChild(panel, child.className, child.text, child.style, child.id);
         if (!control) continue;
         if (child.tooltip) AddTooltip(control, child.tooltip);

@@ -112,21 +112,21 @@ TEST_F(PanelGeometryTest, EveryPageShowsItsControlsAtTheirPlacesAndHidesTheOther
         SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(tabs[page], BN_CLICKED), 0);
         int placed = 0;
         for (int other = 0; other < 3; ++other) {
-            for (const PageControlSpec& spec : PageControlSpecs(other)) {
-                if (spec.id == 0) continue;
-                HWND control = FindPanelControl(spec.id);
-                ASSERT_NE(control, nullptr) << spec.id;
-                EXPECT_EQ(GetParent(control), Control(kIdSettingsPane)) << spec.id;
+            for (const PageControlRow& row : PageControlRows(other)) {
+                if (row.id == 0) continue;
+                HWND control = FindPanelControl(row.id);
+                ASSERT_NE(control, nullptr) << row.id;
+                EXPECT_EQ(GetParent(control), Control(kIdSettingsPane)) << row.id;
                 const bool shown = (GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) != 0;
-                EXPECT_EQ(shown, other == page) << spec.id;
-                const bool slider = spec.id >= kIdXSlider && spec.id <= kIdHeightSlider;
+                EXPECT_EQ(shown, other == page) << row.id;
+                const bool slider = row.id >= kIdXSlider && row.id <= kIdHeightSlider;
                 if (other != page || slider) continue;
                 RECT r{};
                 GetWindowRect(control, &r);
                 MapWindowPoints(nullptr, Control(kIdSettingsPane), reinterpret_cast<POINT*>(&r), 2);
-                EXPECT_EQ(r.left, spec.x) << spec.id;
-                EXPECT_EQ(r.top, spec.y) << spec.id;
-                EXPECT_EQ(Width(r), spec.width) << spec.id;
+                EXPECT_EQ(r.left, row.x) << row.id;
+                EXPECT_EQ(r.top, row.y) << row.id;
+                EXPECT_EQ(Width(r), row.width) << row.id;
                 ++placed;
             }
         }
