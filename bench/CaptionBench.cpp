@@ -121,6 +121,39 @@ void BenchAppend() {
     renderer.Release();
 }
 
+// A font change while a long caption plays: the longest single frame until
+// the new font is shown, and how many frames that took.
+void BenchFontChangeWhilePlaying() {
+    g_app.settings.direction = ScrollDirection::Horizontal;
+    FillList(10000);
+    LayeredCaptionRenderer renderer;
+    renderer.ComposeFrame(1920, 128);
+    g_app.paused = false;
+    std::vector<double> longest;
+    std::vector<double> frames;
+    for (int run = 0; run < 5; ++run) {
+        g_app.settings.fontSize = run % 2 == 0 ? 36 : 35;
+        g_app.captionFont.reset();
+        InvalidateCaptionLayout();
+        double worst = 0.0;
+        int count = 0;
+        do {
+            const double start = NowMs();
+            renderer.ComposeFrame(1920, 128);
+            worst = std::max(worst, NowMs() - start);
+            ++count;
+        } while (renderer.restyling());
+        longest.push_back(worst);
+        frames.push_back(count);
+    }
+    g_app.paused = true;
+    std::sort(longest.begin(), longest.end());
+    std::sort(frames.begin(), frames.end());
+    PrintFigure("font_change_10000_longest_frame", longest[longest.size() / 2], "ms");
+    PrintFigure("font_change_10000_frames_until_shown", frames[frames.size() / 2], "frames");
+    renderer.Release();
+}
+
 void BenchMemory() {
     g_app.settings.direction = ScrollDirection::Horizontal;
     char name[96];
@@ -147,6 +180,7 @@ void RunCaptionBenchmarks() {
     BenchFrames("vertical_1920x1040", ScrollDirection::Vertical, 1920, 1040);
     BenchRebuilds();
     BenchAppend();
+    BenchFontChangeWhilePlaying();
     BenchMemory();
     g_app.list.clear();
     g_app.captionFont.reset();

@@ -1,6 +1,7 @@
 #include "caption/LayeredRenderer.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 
 #include "app/AppState.h"
@@ -28,6 +29,10 @@ bool RunMeets(const CaptionRun& run, bool horizontal, int from, int to) {
 bool LayeredCaptionRenderer::Initialise(HWND) { return true; }
 
 void LayeredCaptionRenderer::Release() {
+    restyling_ = false;
+    pendingText_.Reset();
+    pendingMeasured_.clear();
+    pendingTexts_.clear();
     backBuffer_.Reset();
     tiles_.clear();
     strip_ = CaptionStrip{};
@@ -76,6 +81,52 @@ void LayeredCaptionRenderer::RebuildStrip(int width, int height) {
     if (measureDc) DeleteDC(measureDc);
     stripBuilt_ = true;
     g_app.captionStripDirty = false;
+}
+
+bool LayeredCaptionRenderer::NeedsNewFont() const {
+    return !CurrentCaptionTextStyle().SameFont(style_) || measured_.empty();
+}
+
+// Measures the new font's texts for at most budgetMs; true once every text
+// of the current content is measured and the new font has taken over.
+bool LayeredCaptionRenderer::MeasureForNewFont(int width, int height, double budgetMs) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start = Clock::now();
+    const CaptionTextStyle style = CurrentCaptionTextStyle();
+    if (!restyling_ || !style.SameFont(pendingStyle_)) {
+        restyling_ = true;
+        pendingStyle_ = style;
+        pendingText_.SetStyle(style);
+        pendingMeasured_.clear();
+        // The texts the layout will ask for, found by a layout that measures nothing.
+        pendingTexts_.clear();
+        pendingNext_ = 0;
+        LayoutCaptionStrip(g_app.settings.direction, CurrentCaptionContent(), width, height,
+                           [this](const std::wstring& text) {
+                               pendingTexts_.push_back(text);
+                               return RunSize{0, 0};
+                           });
+    }
+    HDC screen = GetDC(nullptr);
+    HDC measureDc = CreateCompatibleDC(screen);
+    if (screen) ReleaseDC(nullptr, screen);
+    const auto spent = [&] { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); };
+    while (pendingNext_ < pendingTexts_.size() && spent() < budgetMs) {
+        const std::wstring& text = pendingTexts_[pendingNext_++];
+        if (!pendingMeasured_.count(text)) pendingMeasured_.emplace(text, pendingText_.Measure(measureDc, text));
+    }
+    if (measureDc) DeleteDC(measureDc);
+    // A frame that measured for most of its budget leaves the rebuild to the next one.
+    if (pendingNext_ < pendingTexts_.size() || spent() >= budgetMs / 2) return false;
+
+    // Every text is measured: the new font takes over, and the rebuild finds it warm.
+    style_ = pendingStyle_;
+    measured_ = std::move(pendingMeasured_);
+    pendingMeasured_.clear();
+    pendingTexts_.clear();
+    pendingText_.Reset();
+    restyling_ = false;
+    return true;
 }
 
 DibSurface* LayeredCaptionRenderer::Tile(int index) {
@@ -168,7 +219,12 @@ bool LayeredCaptionRenderer::ComposeFrame(int width, int height) {
     } else {
         backBuffer_.Clear();
     }
-    if (!StripIsCurrent(width, height)) RebuildStrip(width, height);
+    if (!StripIsCurrent(width, height)) {
+        // While playing, a new font is measured a slice per frame and the old
+        // strip plays on meanwhile; a short list still finishes in this frame.
+        const bool spread = stripBuilt_ && !g_app.paused && NeedsNewFont();
+        if (!spread || MeasureForNewFont(width, height, kMeasureBudgetMs)) RebuildStrip(width, height);
+    }
 
     g_motion.scrollOffset = WrapScrollOffset(g_motion.scrollOffset, strip_.cycleLength);
     const double first = ViewLength() - static_cast<double>(g_motion.scrollOffset);

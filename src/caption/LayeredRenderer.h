@@ -4,12 +4,15 @@
 // alpha. The strip is held as tiles of a bounded extent that are drawn when
 // they come into view, so a list of any length costs memory for the view
 // only; measured text sizes are cached, so a list change measures only the
-// texts that are new.
+// texts that are new. A new font on a long list is measured a slice per frame
+// while the old strip keeps playing, so the caption never stalls.
 #pragma once
 
 #include <map>
 #include <memory>
+#include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "caption/CaptionLayout.h"
 #include "caption/CaptionText.h"
@@ -30,10 +33,17 @@ public:
     size_t tileBytes() const;
     size_t tileCount() const { return tiles_.size(); }
     size_t measuredTexts() const { return measured_.size(); }
+    // True while texts are measured for a new font over several frames.
+    bool restyling() const { return restyling_; }
+
+    // How long one frame may spend measuring for a new font (milliseconds).
+    static constexpr double kMeasureBudgetMs = 6.0;
 
 private:
     bool StripIsCurrent(int width, int height) const;
     void RebuildStrip(int width, int height);
+    bool NeedsNewFont() const;
+    bool MeasureForNewFont(int width, int height, double budgetMs);
     DibSurface* Tile(int index);
     void DrawTile(DibSurface& tile, int index);
     void BlendCopy(double position, std::map<int, bool>& used);
@@ -47,6 +57,13 @@ private:
     CaptionTextEngine text_;
     CaptionTextStyle style_;
     std::unordered_map<std::wstring, RunSize> measured_;
+    // A new font's sizes, measured a slice per frame while the old strip plays on.
+    bool restyling_ = false;
+    CaptionTextEngine pendingText_;
+    CaptionTextStyle pendingStyle_;
+    std::unordered_map<std::wstring, RunSize> pendingMeasured_;
+    std::vector<std::wstring> pendingTexts_;
+    size_t pendingNext_ = 0;
     COLORREF textColor_ = 0;
     COLORREF amountColor_ = 0;
 };

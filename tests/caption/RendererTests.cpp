@@ -170,4 +170,55 @@ TEST_F(RendererTest, TheOffsetWrapsIntoTheCycleAndSurvivesAListChange) {
     EXPECT_FLOAT_EQ(g_motion.scrollOffset, 900.0f);  // the list changed, the position did not
 }
 
+TEST_F(RendererTest, ANewFontOnALongListIsMeasuredOverFramesWhileTheOldStripPlays) {
+    g_app.list.clear();
+    for (int i = 0; i < 5000; ++i) g_app.list.push_back({L"捐赠人" + std::to_wstring(i), std::to_wstring(i) + L"元"});
+    g_app.paused = false;
+    ComposeAt(0);
+    const int oldHeight = renderer_.strip().title.size.height;
+    const double oldCycle = renderer_.strip().cycleLength;
+
+    g_app.settings.fontSize = 60;
+    g_app.captionFont.reset();
+    g_app.captionStripDirty = true;
+    ASSERT_TRUE(renderer_.ComposeFrame(1920, 128));
+    EXPECT_TRUE(renderer_.restyling());
+    EXPECT_EQ(renderer_.strip().cycleLength, oldCycle);  // the old strip goes on playing
+    EXPECT_GT(CountAlpha(0, 1920, Visible), 100);
+
+    int frames = 1;
+    while (renderer_.restyling() && frames < 5000) {
+        ASSERT_TRUE(renderer_.ComposeFrame(1920, 128));
+        ++frames;
+    }
+    EXPECT_FALSE(renderer_.restyling());
+    EXPECT_GT(frames, 2);
+    EXPECT_GT(renderer_.strip().title.size.height, oldHeight);
+    EXPECT_GT(renderer_.strip().cycleLength, oldCycle);
+    EXPECT_EQ(renderer_.strip().entries.size(), 5000u);
+    g_app.paused = true;
+}
+
+TEST_F(RendererTest, ANewFontOnAShortListOrWhilePausedTakesEffectAtOnce) {
+    g_app.paused = false;
+    ComposeAt(0);
+    const int oldHeight = renderer_.strip().title.size.height;
+    g_app.settings.fontSize = 60;
+    g_app.captionFont.reset();
+    g_app.captionStripDirty = true;
+    ASSERT_TRUE(renderer_.ComposeFrame(1920, 128));
+    EXPECT_FALSE(renderer_.restyling());
+    const int newHeight = renderer_.strip().title.size.height;
+    EXPECT_GT(newHeight, oldHeight);
+
+    for (int i = 0; i < 5000; ++i) g_app.list.push_back({L"捐赠人" + std::to_wstring(i), L"1元"});
+    g_app.paused = true;
+    g_app.settings.fontSize = 20;
+    g_app.captionFont.reset();
+    g_app.captionStripDirty = true;
+    ASSERT_TRUE(renderer_.ComposeFrame(1920, 128));
+    EXPECT_FALSE(renderer_.restyling());
+    EXPECT_LT(renderer_.strip().title.size.height, newHeight);
+}
+
 }  // namespace
