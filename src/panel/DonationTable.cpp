@@ -124,6 +124,27 @@ LRESULT OnRowCustomDraw(NMLVCUSTOMDRAW& draw) {
     return CDRF_DODEFAULT;
 }
 
+// Typing in the table jumps to the next row whose name starts with the typed
+// text (without regard to case); -1 when there is none.
+LRESULT OnFindRow(const NMLVFINDITEMW& find) {
+    if (!(find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.lvfi.psz) return -1;
+    const std::wstring typed = find.lvfi.psz;
+    const size_t rows = g_app.viewRows.size();
+    if (typed.empty() || rows == 0) return -1;
+    const size_t start = find.iStart >= 0 ? static_cast<size_t>(find.iStart) % rows : 0;
+    for (size_t step = 0; step < rows; ++step) {
+        const size_t row = (start + step) % rows;
+        if (g_app.viewRows[row] >= g_app.list.size()) continue;
+        const std::wstring& name = g_app.list[g_app.viewRows[row]].name;
+        if (name.size() >= typed.size() &&
+            CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, name.c_str(), static_cast<int>(typed.size()),
+                           typed.c_str(), static_cast<int>(typed.size())) == CSTR_EQUAL) {
+            return static_cast<LRESULT>(row);
+        }
+    }
+    return -1;
+}
+
 // The double-clicked cell is found from the click point, which every list
 // view reports, rather than from the subitem field.
 LRESULT OnRowDoubleClick(const NMITEMACTIVATE& activate) {
@@ -267,6 +288,7 @@ LRESULT OnDonationTableNotify(NMHDR& header) {
         case NM_DBLCLK: return OnRowDoubleClick(reinterpret_cast<const NMITEMACTIVATE&>(header));
         case NM_CUSTOMDRAW: return OnRowCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
         case LVN_GETDISPINFOW: return OnCellText(reinterpret_cast<NMLVDISPINFOW&>(header));
+        case LVN_ODFINDITEMW: return OnFindRow(reinterpret_cast<const NMLVFINDITEMW&>(header));
         default: return 0;
     }
 }

@@ -268,6 +268,20 @@ TEST_F(DonationTableTest, F2EditsTheTopmostSelectedName) {
     EXPECT_EQ(g_app.editedColumn, 1);
 }
 
+TEST_F(DonationTableTest, TypingANameJumpsToItsRow) {
+    Fill({{L"Anna", L"1元"}, {L"bob", L"2元"}, {L"Carl", L"3元"}, {L"Bea", L"4元"}});
+    LVFINDINFOW find{};
+    find.flags = LVFI_STRING | LVFI_PARTIAL;
+    find.psz = L"B";
+    EXPECT_EQ(SendMessageW(Table(), LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)), 1);
+    find.psz = L"Z";
+    EXPECT_EQ(SendMessageW(Table(), LVM_FINDITEMW, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)), -1);
+
+    SetFocus(Table());
+    SendMessageW(Table(), WM_CHAR, L'c', 1);
+    EXPECT_TRUE(IsRowSelected(2));
+}
+
 TEST_F(DonationTableTest, SelectionFollowsListPositionsThroughARefill) {
     Fill({{L"A", L"1元"}, {L"B", L"2元"}, {L"C", L"3元"}});
     SelectRow(1);
