@@ -9,6 +9,8 @@
 #include "app/Startup.h"
 #include "app/Tray.h"
 #include "caption/CaptionMotion.h"
+#include "help/HelpWindow.h"
+#include "import/ImportWindow.h"
 #include "panel/ControlPanel.h"
 #include "panel/PanelIds.h"
 #include "settings/Hotkeys.h"
@@ -134,10 +136,21 @@ TEST_F(PlaybackWindowTest, ASecondInstanceRunsWithoutTheTakenHotkeys) {
 
 TEST_F(PlaybackWindowTest, ExitUnregistersSavesDestroysAndEndsTheLoop) {
     g_app.list.push_back({L"李四", L"200元"});
+    // Open help and import windows go with the panel.
+    ShowHelp(2);
+    OpenImportWindow();
+    HWND help = g_app.helpWindow;
+    HWND import = g_app.importWindow;
+    ASSERT_TRUE(IsWindow(help));
+    ASSERT_TRUE(IsWindow(import));
     SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdTrayExit, 0), 0);
     EXPECT_TRUE(g_app.exiting);
     EXPECT_EQ(g_app.captionWindow, nullptr);
     EXPECT_EQ(g_app.controlPanel, nullptr);
+    EXPECT_FALSE(IsWindow(help));
+    EXPECT_FALSE(IsWindow(import));
+    EXPECT_EQ(g_app.helpWindow, nullptr);
+    EXPECT_EQ(g_app.importWindow, nullptr);
     EXPECT_EQ(g_app.registeredHotkeyCount, 0);
     EXPECT_TRUE(RegisterHotKey(nullptr, 79, MOD_CONTROL | MOD_ALT, 'D'));  // released
     UnregisterHotKey(nullptr, 79);
