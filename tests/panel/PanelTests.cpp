@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <vector>
+
 #include "ProgramWindowsTest.h"
 #include "app/AppState.h"
 #include "app/Startup.h"
@@ -133,21 +135,32 @@ TEST_F(PanelWindowTest, TabsShowOnlyTheirPage) {
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(Control(8011), kIdHotkeyPanelField)));
 }
 
-TEST_F(PanelWindowTest, CtrlASelectsTheWholeTextOfAPanelTextBox) {
-    HWND box = Control(kIdNameBox);
-    SetWindowTextW(box, L"张三有限公司");
-    SendMessageW(box, EM_SETSEL, 2, 2);
+BOOL CALLBACK CollectEdits(HWND window, LPARAM list) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (_wcsicmp(name, L"EDIT") == 0) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+TEST_F(PanelWindowTest, CtrlASelectsTheWholeTextOfEveryPanelTextBox) {
+    std::vector<HWND> edits;
+    EnumChildWindows(g_app.controlPanel, CollectEdits, reinterpret_cast<LPARAM>(&edits));
+    ASSERT_GE(edits.size(), 20u);  // header, list, add boxes and every page's boxes
     BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
-    SendMessageW(box, WM_KEYDOWN, 'A', 0);
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
-    DWORD start = 0, end = 0;
-    SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 0u);
-    EXPECT_EQ(end, 6u);
+    for (HWND box : edits) {
+        SetWindowTextW(box, L"123456");
+        SendMessageW(box, EM_SETSEL, 2, 2);
+        GetKeyboardState(keys);
+        keys[VK_CONTROL] = 0x80;
+        SetKeyboardState(keys);
+        SendMessageW(box, WM_KEYDOWN, 'A', 0);
+        keys[VK_CONTROL] = 0;
+        SetKeyboardState(keys);
+        DWORD start = 1, end = 0;
+        SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(start, 0u) << GetDlgCtrlID(box);
+        EXPECT_EQ(end, 6u) << GetDlgCtrlID(box);
+    }
 }
 
 TEST_F(PanelWindowTest, TheSpeedSliderSetsAndSavesTheSpeed) {
