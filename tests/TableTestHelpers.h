@@ -8,6 +8,7 @@
 
 #include "KeyInput.h"
 #include "ProgramWindowsTest.h"
+#include "app/WindowText.h"
 #include "panel/PanelIds.h"
 
 class TableTest : public ProgramWindowsTest {
@@ -26,11 +27,7 @@ protected:
 
     HWND Table() const { return Control(kIdDonationTable); }
 
-    static std::wstring TextOf(HWND window) {
-        std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-        text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-        return text;
-    }
+    static std::wstring TextOf(HWND window) { return WindowText(window); }
 
     void Type(int id, const std::wstring& text) { SetWindowTextW(Control(id), text.c_str()); }
 

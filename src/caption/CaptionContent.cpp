@@ -12,6 +12,10 @@ void InvalidateCaptionLayout() {
     g_app.captionStripDirty = true;
 }
 
+void RepaintCaption() {
+    if (g_app.captionWindow) InvalidateRect(g_app.captionWindow, nullptr, FALSE);
+}
+
 int CaptionFontPixels() {
     UINT dpi = WindowDpi(g_app.controlPanel);
     if (dpi == 0) {

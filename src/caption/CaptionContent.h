@@ -4,6 +4,9 @@
 // Marks the strips of both renderers stale; the scroll position is kept.
 void InvalidateCaptionLayout();
 
+// Repaints the caption window (when there is one) without erasing it.
+void RepaintCaption();
+
 // Em height of the caption font in pixels (DPI and screen scale included).
 int CaptionFontPixels();
 

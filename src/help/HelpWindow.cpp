@@ -145,8 +145,6 @@ HWND CreateHelpWindow() {
 
 }  // namespace
 
-double HelpScale() { return g_help.scale; }
-
 void ShowHelp(int chapter) {
     if (!g_app.helpWindow) {
         g_help.scale = g_app.dpiScale;

@@ -13,6 +13,3 @@ constexpr int kIdHelpCloseButton = 9303;
 // Opens the help window at a chapter (0-5, clamped), or switches an open one
 // to it and brings it forward.
 void ShowHelp(int chapter);
-
-// The help window's scale, set from the panel's at creation and by DPI changes.
-double HelpScale();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AppState.h"
+#include "app/WindowText.h"
 #include "app/WindowClass.h"
 #include "app/Dpi.h"
 #include "list/ListEditing.h"
@@ -34,12 +35,6 @@ const ImportChild kImportChildren[] = {
     {kIdImportAddButton, L"BUTTON", L"加入名单", 0},
     {kIdImportCancelButton, L"BUTTON", L"取消", 0},
 };
-
-std::wstring WholeText(HWND box) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(box, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 LRESULT OnCreate(HWND window) {
     for (const ImportChild& child : kImportChildren) {
@@ -73,7 +68,7 @@ LRESULT OnSize(HWND window) {
 }
 
 void RunCheck(HWND window) {
-    const ImportCheck check = CheckImportText(WholeText(GetDlgItem(window, kIdImportPasteBox)), g_app.list,
+    const ImportCheck check = CheckImportText(WindowText(GetDlgItem(window, kIdImportPasteBox)), g_app.list,
                                               g_app.settings.amountUnit, g_app.settings.thousandsSeparator);
     g_import.results = check.results;
     SetWindowTextW(GetDlgItem(window, kIdImportReportBox), check.report.c_str());

@@ -10,6 +10,6 @@ void CommitListChange(const std::wstring& message) {
     RefreshDonationTable();
     SaveDonationList();
     InvalidateCaptionLayout();
-    if (g_app.captionWindow) InvalidateRect(g_app.captionWindow, nullptr, FALSE);
+    RepaintCaption();
     SetStatusText(ListChangeStatus(message, g_app.listSaved), true);
 }

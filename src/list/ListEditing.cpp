@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "app/AppState.h"
+#include "app/WindowText.h"
 #include "list/AmountText.h"
 #include "list/ListFile.h"
 #include "panel/DonationTable.h"
@@ -26,13 +27,6 @@ bool SwapWithNewest(std::vector<DonationList>& from, std::vector<DonationList>& 
     list = std::move(from.back());
     from.pop_back();
     return true;
-}
-
-std::wstring WindowText(HWND window) {
-    if (!window) return {};
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 HWND PanelControl(int id) { return g_app.controlPanel ? GetDlgItem(g_app.controlPanel, id) : nullptr; }

@@ -8,12 +8,11 @@
 #include "app/AppState.h"
 #include "app/Dpi.h"
 #include "list/ListEditing.h"
+#include "panel/DonationTable.h"
 #include "panel/PanelChildren.h"
 #include "panel/PanelIds.h"
 
 namespace {
-
-HWND Table() { return g_app.controlPanel ? GetDlgItem(g_app.controlPanel, kIdDonationTable) : nullptr; }
 
 // The cell's rectangle (columns 1 and 2) in the panel's client coordinates.
 bool CellRect(HWND table, int row, int column, RECT& rect) {
@@ -37,7 +36,7 @@ CellPosition NextCell(CellPosition from, bool backwards) {
 
 void OpenCellEditor(int row, int column) {
     CommitCellEdit(false);
-    HWND table = Table();
+    HWND table = DonationTableWindow();
     if (!table || row < 0 || static_cast<size_t>(row) >= g_app.viewRows.size()) return;
     RECT cell{};
     if (!CellRect(table, row, column, cell)) return;

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "app/AppState.h"
+#include "app/WindowText.h"
 #include "app/Dpi.h"
 #include "list/AmountText.h"
 #include "panel/CellEditor.h"
@@ -19,15 +20,6 @@ constexpr UINT_PTR kHeaderSubclassId = 2;
 HIMAGELIST g_rowImages = nullptr;  // owned; only makes rows S(32) high
 
 int S(int v) { return ScaleLogical(v, g_app.dpiScale); }
-
-HWND Table() { return g_app.controlPanel ? GetDlgItem(g_app.controlPanel, kIdDonationTable) : nullptr; }
-
-std::wstring ControlText(HWND control) {
-    if (!control) return {};
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 void SetRowState(HWND table, int row, UINT state, UINT mask) {
     LVITEMW item{};
@@ -158,6 +150,10 @@ LRESULT OnRowDoubleClick(const NMITEMACTIVATE& activate) {
 
 }  // namespace
 
+HWND DonationTableWindow() {
+    return g_app.controlPanel ? GetDlgItem(g_app.controlPanel, kIdDonationTable) : nullptr;
+}
+
 std::wstring UpperAscii(std::wstring_view text) {
     std::wstring upper(text);
     for (wchar_t& c : upper) {
@@ -196,7 +192,7 @@ void SetUpDonationTable(HWND table) {
 }
 
 void AttachRowImageList() {
-    HWND table = Table();
+    HWND table = DonationTableWindow();
     if (!table) return;
     HIMAGELIST fresh = ImageList_Create(1, S(32), ILC_COLOR32, 1, 0);
     SendMessageW(table, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(fresh));
@@ -205,13 +201,13 @@ void AttachRowImageList() {
 }
 
 void DestroyRowImageList() {
-    if (HWND table = Table()) SendMessageW(table, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
+    if (HWND table = DonationTableWindow()) SendMessageW(table, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
     if (g_rowImages) ImageList_Destroy(g_rowImages);
     g_rowImages = nullptr;
 }
 
 void SetDonationTableColumnWidths(int b) {
-    HWND table = Table();
+    HWND table = DonationTableWindow();
     if (!table) return;
     SendMessageW(table, LVM_SETCOLUMNWIDTH, 0, S(64));
     SendMessageW(table, LVM_SETCOLUMNWIDTH, 1, S(std::max(120, b - 648)));
@@ -219,9 +215,9 @@ void SetDonationTableColumnWidths(int b) {
 }
 
 void RefreshDonationTable() {
-    HWND table = Table();
+    HWND table = DonationTableWindow();
     if (!table || !g_panel.panelReady) return;
-    const std::wstring query = UpperAscii(ControlText(GetDlgItem(g_app.controlPanel, kIdSearchBox)));
+    const std::wstring query = UpperAscii(WindowText(GetDlgItem(g_app.controlPanel, kIdSearchBox)));
     const int top = static_cast<int>(SendMessageW(table, LVM_GETTOPINDEX, 0, 0));
     // The selection is kept by list position, whatever entry stands there now.
     std::vector<bool> selected(g_app.list.size(), false);
@@ -259,7 +255,7 @@ void RefreshDonationTable() {
 
 std::vector<size_t> SelectedListIndices() {
     std::vector<size_t> indices;
-    HWND table = Table();
+    HWND table = DonationTableWindow();
     if (!table) return indices;
     int row = -1;
     while ((row = static_cast<int>(SendMessageW(table, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED))) >= 0) {
@@ -269,15 +265,15 @@ std::vector<size_t> SelectedListIndices() {
 }
 
 void DeselectAllRows() {
-    if (HWND table = Table()) SetRowState(table, -1, 0, LVIS_SELECTED);
+    if (HWND table = DonationTableWindow()) SetRowState(table, -1, 0, LVIS_SELECTED);
 }
 
 void SelectAllRows() {
-    if (HWND table = Table()) SetRowState(table, -1, LVIS_SELECTED, LVIS_SELECTED);
+    if (HWND table = DonationTableWindow()) SetRowState(table, -1, LVIS_SELECTED, LVIS_SELECTED);
 }
 
 void EditSelectedRow() {
-    HWND table = Table();
+    HWND table = DonationTableWindow();
     if (!table) return;
     const int row = static_cast<int>(SendMessageW(table, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     if (row >= 0) OpenCellEditor(row, 1);

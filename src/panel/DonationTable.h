@@ -10,6 +10,9 @@
 
 #include "list/DonationList.h"
 
+// The table window of the control panel, or null.
+HWND DonationTableWindow();
+
 // Set-up of the freshly created table: header drawing, styles, row height,
 // colours and the three columns.
 void SetUpDonationTable(HWND table);

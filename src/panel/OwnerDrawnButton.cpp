@@ -4,6 +4,7 @@
 
 #include "app/AppState.h"
 #include "app/Dpi.h"
+#include "app/WindowText.h"
 #include "list/AmountText.h"
 #include "panel/ControlPanel.h"
 
@@ -19,12 +20,6 @@ void Fill(HDC dc, const RECT& r, COLORREF c) {
 void Frame(HDC dc, const RECT& r, COLORREF c) {
     UniqueBrush brush(CreateSolidBrush(c));
     FrameRect(dc, &r, brush.get());
-}
-
-std::wstring WindowText(HWND window) {
-    wchar_t text[128] = {};
-    GetWindowTextW(window, text, 128);
-    return TrimText(text);
 }
 
 }  // namespace
@@ -118,7 +113,7 @@ void DrawOwnerDrawnButton(const DRAWITEMSTRUCT& item) {
         if (FontHasGlyph(dc, glyph)) {
             DrawTextW(dc, &glyph, 1, &r, centred);
         } else {
-            const std::wstring fallback = FallbackGlyphText(WindowText(item.hwndItem));
+            const std::wstring fallback = FallbackGlyphText(TrimText(WindowText(item.hwndItem)));
             SelectedObject textFont(dc, g_panel.uiFont.get());
             DrawTextW(dc, fallback.c_str(), static_cast<int>(fallback.size()), &r, centred);
         }
@@ -131,7 +126,7 @@ void DrawOwnerDrawnButton(const DRAWITEMSTRUCT& item) {
             FrameRect(dc, &sample, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
             text.left += S(30);
         }
-        const std::wstring label = WindowText(item.hwndItem);
+        const std::wstring label = TrimText(WindowText(item.hwndItem));
         SelectedObject font(dc, g_panel.uiFont.get());
         DrawTextW(dc, label.c_str(), static_cast<int>(label.size()), &text, centred);
     }

@@ -1,13 +1,10 @@
 #include "panel/PanelCommands.h"
 
-#include <algorithm>
-
 #include <commctrl.h>
 
 #include "app/AppState.h"
 #include "app/Playback.h"
 #include "caption/CaptionContent.h"
-#include "caption/CaptionFont.h"
 #include "caption/CaptionPlacement.h"
 #include "import/ImportWindow.h"
 #include "list/ListEditing.h"
@@ -15,7 +12,6 @@
 #include "panel/ControlPanel.h"
 #include "panel/DonationTable.h"
 #include "panel/MoreMenu.h"
-#include "panel/PageControls.h"
 #include "panel/PanelFocus.h"
 #include "panel/PanelIds.h"
 #include "panel/PositionPage.h"
@@ -30,41 +26,13 @@
 
 namespace {
 
-void RepaintCaption() {
-    if (g_app.captionWindow) InvalidateRect(g_app.captionWindow, nullptr, FALSE);
-}
-
 void RefreshIndicatorsIfReady() {
     if (g_panel.panelReady) RefreshPanelIndicators();
-}
-
-bool IsChecked(int id) {
-    HWND box = FindPanelControl(id);
-    return box && SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void FocusPlayingDirectionButton() {
     const int id = g_app.settings.direction == ScrollDirection::Horizontal ? kIdHorizontalButton : kIdVerticalButton;
     if (HWND button = GetDlgItem(g_app.controlPanel, id)) SetFocus(button);
-}
-
-// The thousands separator changes the table, the preview and the caption at
-// once; the stored amounts stay as they are.
-void OnThousandsSeparator() {
-    g_app.settings.thousandsSeparator = IsChecked(kIdThousandsCheck);
-    InvalidateCaptionLayout();
-    RefreshDonationTable();
-    SaveSettings();
-    RepaintCaption();
-    SetStatusText(g_app.settingsSaveOk ? L"千分位显示已应用并保存" : L"千分位显示已应用，保存失败", true);
-}
-
-void OnTopMost() {
-    g_app.settings.topMost = IsChecked(kIdTopMostCheck);
-    if (g_app.captionWindow) ApplyCaptionPlacement();
-    SaveSettings();
-    InvalidateCaptionLayout();
-    RepaintCaption();
 }
 
 void OnApplyAndSave() {
@@ -102,9 +70,9 @@ bool RunDirectCommand(int id, int code) {
             return true;
         case kIdHelpButton: ShowHelpMenu(); return true;
         case kIdThousandsCheck:
-            if (code == BN_CLICKED) OnThousandsSeparator();
+            if (code == BN_CLICKED) OnThousandsSeparatorBox();
             return true;
-        case kIdTopMostCheck: OnTopMost(); return true;
+        case kIdTopMostCheck: OnTopMostBox(); return true;
         case kIdNameColorButton:
         case kIdAmountColorButton: OnColourButton(id); return true;
         default:
@@ -150,19 +118,6 @@ void RunTailCommand(int id, int code) {
 bool IsEditChatter(int code) {
     return code == EN_UPDATE || code == EN_HSCROLL || code == EN_VSCROLL || code == EN_MAXTEXT ||
            code == EN_ERRSPACE;
-}
-
-LRESULT OnFontSizeSpin(const NMUPDOWN& step) {
-    AppSettings& s = g_app.settings;
-    s.fontSize = std::clamp(step.iPos + step.iDelta, kMinFontSize, kMaxFontSize);
-    SetNumberField(FindPanelControl(kIdFontSizeField), s.fontSize);
-    SendMessageW(step.hdr.hwndFrom, UDM_SETPOS32, 0, s.fontSize);
-    RebuildCaptionFont();
-    if (g_app.captionWindow) ApplyCaptionPlacement();
-    SaveSettings();
-    InvalidateCaptionLayout();
-    RepaintCaption();
-    return TRUE;  // the spin's own step is replaced by ours
 }
 
 }  // namespace
@@ -227,7 +182,7 @@ LRESULT OnPanelNotify(NMHDR& header) {
     switch (header.idFrom) {
         case kIdDonationTable: return OnDonationTableNotify(header);
         case kIdFontSizeSpin:
-            if (header.code == UDN_DELTAPOS) return OnFontSizeSpin(reinterpret_cast<const NMUPDOWN&>(header));
+            if (header.code == UDN_DELTAPOS) return OnFontSizeStep(reinterpret_cast<const NMUPDOWN&>(header));
             return 0;
         default: return 0;
     }

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "app/AppState.h"
+#include "caption/CaptionContent.h"
 #include "caption/CaptionPlacement.h"
 #include "panel/PanelIds.h"
 #include "panel/SettingsControls.h"
@@ -55,4 +56,12 @@ void ApplyDockPreset(DockEdge edge) {
     RefreshSettingsControls();
     if (g_app.captionWindow) ApplyCaptionPlacement();
     SaveSettings();
+}
+
+void OnTopMostBox() {
+    g_app.settings.topMost = ReadCheckField(kIdTopMostCheck, false);
+    if (g_app.captionWindow) ApplyCaptionPlacement();
+    SaveSettings();
+    InvalidateCaptionLayout();
+    RepaintCaption();
 }

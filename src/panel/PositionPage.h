@@ -9,3 +9,6 @@ void ApplyDockPreset(DockEdge edge);
 
 // Any of the four position sliders moved (dragging included).
 void ApplySliderGeometry();
+
+// The caption window top-most or not, at once.
+void OnTopMostBox();

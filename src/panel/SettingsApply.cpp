@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "app/AppState.h"
+#include "app/WindowText.h"
+#include "caption/CaptionContent.h"
 #include "caption/CaptionFont.h"
 #include "caption/CaptionMotion.h"
 #include "caption/CaptionPlacement.h"
@@ -15,13 +17,7 @@
 
 namespace {
 
-std::wstring FieldText(int id) {
-    HWND field = FindPanelControl(id);
-    if (!field) return {};
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(field)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(field, text.data(), static_cast<int>(text.size()))));
-    return TrimText(text);
-}
+std::wstring FieldText(int id) { return TrimText(WindowText(FindPanelControl(id))); }
 
 std::wstring FieldTextOr(int id, const wchar_t* whenEmpty) {
     const std::wstring text = FieldText(id);
@@ -32,18 +28,12 @@ int FieldNumber(int id, int current) { return ParseNumberText(FieldText(id), cur
 
 int FieldNumberIn(int id, int current, int low, int high) { return std::clamp(FieldNumber(id, current), low, high); }
 
-// A check box that does not exist keeps the current value.
-bool Checked(int id, bool current) {
-    HWND box = FindPanelControl(id);
-    return box ? SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED : current;
-}
-
 void ReadStyleFields(AppSettings& s) {
     s.fontFace = FieldTextOr(kIdFontFaceField, L"宋体");
     s.fontSize = FieldNumberIn(kIdFontSizeField, s.fontSize, 10, 160);
-    s.bold = Checked(kIdBoldCheck, s.bold);
-    s.textOutline = Checked(kIdOutlineCheck, s.textOutline);
-    s.textShadow = Checked(kIdShadowCheck, s.textShadow);
+    s.bold = ReadCheckField(kIdBoldCheck, s.bold);
+    s.textOutline = ReadCheckField(kIdOutlineCheck, s.textOutline);
+    s.textShadow = ReadCheckField(kIdShadowCheck, s.textShadow);
     s.outlineSize = FieldNumberIn(kIdOutlineSizeField, s.outlineSize, 1, 12);
     s.shadowSize = FieldNumberIn(kIdShadowSizeField, s.shadowSize, 1, 20);
 }
@@ -57,12 +47,12 @@ void ReadLayoutFields(AppSettings& s) {
     s.separator = FieldTextOr(kIdSeparatorField, L" ");
     s.nameAmountGap = FieldNumberIn(kIdGapField, s.nameAmountGap, 0, 500);
     s.amountUnit = FieldTextOr(kIdUnitField, L"元");
-    s.thousandsSeparator = Checked(kIdThousandsCheck, s.thousandsSeparator);
+    s.thousandsSeparator = ReadCheckField(kIdThousandsCheck, s.thousandsSeparator);
     s.x = FieldNumber(kIdXField, s.x);
     s.y = FieldNumber(kIdYField, s.y);
     s.width = std::max(180, FieldNumber(kIdWidthField, s.width));
     s.height = std::max(40, FieldNumber(kIdHeightField, s.height));
-    s.topMost = Checked(kIdTopMostCheck, s.topMost);
+    s.topMost = ReadCheckField(kIdTopMostCheck, s.topMost);
     if (HWND list = FindPanelControl(kIdTargetScreenList)) {
         const LRESULT index = SendMessageW(list, CB_GETCURSEL, 0, 0);
         if (index >= 0 && static_cast<size_t>(index) < g_app.monitors.size()) {
@@ -107,8 +97,8 @@ void ApplySettingsFromPanel() {
     SaveSettings();
     if (directionChanged) {
         ResetCaptionScroll();
-    } else if (g_app.captionWindow) {
-        InvalidateRect(g_app.captionWindow, nullptr, FALSE);
+    } else {
+        RepaintCaption();
     }
 }
 

@@ -11,6 +11,7 @@
 #include <commctrl.h>
 
 #include "app/AppState.h"
+#include "app/WindowText.h"
 #include "app/Playback.h"
 #include "list/AmountText.h"
 #include "panel/ControlPanel.h"
@@ -30,13 +31,7 @@ BOOL CALLBACK MatchControl(HWND window, LPARAM data) {
     return FALSE;
 }
 
-std::wstring ControlText(HWND control) {
-    if (!control) return L"";
-    const int length = GetWindowTextLengthW(control);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(control, &text[0], length + 1)));
-    return TrimText(text);
-}
+std::wstring ControlText(HWND control) { return TrimText(WindowText(control)); }
 
 void SetText(int id, const std::wstring& text) {
     if (HWND control = FindPanelControl(id)) SetWindowTextW(control, text.c_str());
@@ -86,10 +81,12 @@ int ParseNumberText(const std::wstring& raw, int fallback) {
 
 int ReadNumberField(HWND field, int fallback) {
     if (!field) return fallback;
-    const int length = GetWindowTextLengthW(field);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(field, &text[0], length + 1)));
-    return ParseNumberText(text, fallback);
+    return ParseNumberText(WindowText(field), fallback);
+}
+
+bool ReadCheckField(int id, bool fallback) {
+    HWND box = FindPanelControl(id);
+    return box ? SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED : fallback;
 }
 
 void SetNumberField(HWND field, int value) {

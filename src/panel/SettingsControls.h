@@ -22,6 +22,8 @@ std::array<std::wstring, 4> ReadHotkeyFields();
 // ignored); the fallback for an empty text, no digits or a number beyond 32 bits.
 int ParseNumberText(const std::wstring& text, int fallback);
 int ReadNumberField(HWND field, int fallback);
+// Whether the panel's check box is ticked; the fallback when it does not exist.
+bool ReadCheckField(int id, bool fallback);
 void SetNumberField(HWND field, int value);
 
 struct SliderRange {

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "app/AppState.h"
+#include "app/WindowText.h"
 #include "app/WinHandles.h"
 #include "panel/ControlPanel.h"
 #include "panel/PanelColors.h"
@@ -34,8 +35,7 @@ void PaintStatusLine(HWND line) {
     SetBkMode(paint.get(), TRANSPARENT);
     SetTextColor(paint.get(), kPanelText);
 
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(line)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(line, text.data(), static_cast<int>(text.size()))));
+    const std::wstring text = WindowText(line);
     HDC dc = paint.get();
     const auto measure = [dc](const std::wstring& s) {
         SIZE size{};

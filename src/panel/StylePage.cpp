@@ -9,25 +9,18 @@
 #include "caption/CaptionContent.h"
 #include "caption/CaptionFont.h"
 #include "caption/CaptionPlacement.h"
+#include "panel/DonationTable.h"
+#include "panel/PageControls.h"
 #include "panel/PanelIds.h"
 #include "panel/SettingsApply.h"
 #include "panel/SettingsControls.h"
+#include "panel/StatusLine.h"
 #include "settings/SettingsFile.h"
 
 namespace {
 
 // The dialog's custom colours last until the program exits; they are not saved.
 COLORREF g_customColours[16] = {};
-
-bool IsTicked(int id) {
-    HWND box = FindPanelControl(id);
-    return box && SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void RefreshCaption() {
-    InvalidateCaptionLayout();
-    if (g_app.captionWindow) InvalidateRect(g_app.captionWindow, nullptr, FALSE);
-}
 
 void PlaceCaption() {
     if (g_app.captionWindow) ApplyCaptionPlacement();
@@ -50,19 +43,44 @@ void OnStyleCheckBox(int id) {
     AppSettings& s = g_app.settings;
     switch (id) {
         case kIdBoldCheck:
-            s.bold = IsTicked(id);
+            s.bold = ReadCheckField(id, false);
             RebuildCaptionFont();
             break;
         case kIdOutlineCheck:
-            s.textOutline = IsTicked(id);
+            s.textOutline = ReadCheckField(id, false);
             RebuildCaptionFont();
             break;
-        case kIdShadowCheck: s.textShadow = IsTicked(id); break;
+        case kIdShadowCheck: s.textShadow = ReadCheckField(id, false); break;
         default: return;
     }
     PlaceCaption();
     SaveSettings();
-    RefreshCaption();
+    InvalidateCaptionLayout();
+    RepaintCaption();
+}
+
+LRESULT OnFontSizeStep(const NMUPDOWN& step) {
+    AppSettings& s = g_app.settings;
+    s.fontSize = std::clamp(step.iPos + step.iDelta, kMinFontSize, kMaxFontSize);
+    SetNumberField(FindPanelControl(kIdFontSizeField), s.fontSize);
+    SendMessageW(step.hdr.hwndFrom, UDM_SETPOS32, 0, s.fontSize);
+    RebuildCaptionFont();
+    if (g_app.captionWindow) ApplyCaptionPlacement();
+    SaveSettings();
+    InvalidateCaptionLayout();
+    RepaintCaption();
+    return TRUE;  // the spin's own step is replaced by ours
+}
+
+// The thousands separator changes the table, the preview and the caption at
+// once; the stored amounts stay as they are.
+void OnThousandsSeparatorBox() {
+    g_app.settings.thousandsSeparator = ReadCheckField(kIdThousandsCheck, false);
+    InvalidateCaptionLayout();
+    RefreshDonationTable();
+    SaveSettings();
+    RepaintCaption();
+    SetStatusText(g_app.settingsSaveOk ? L"千分位显示已应用并保存" : L"千分位显示已应用，保存失败", true);
 }
 
 void OnColourButton(int id) {
@@ -70,7 +88,8 @@ void OnColourButton(int id) {
     if (!colour) return;
     *colour = PickColor(g_app.controlPanel, *colour);
     SaveSettings();
-    RefreshCaption();
+    InvalidateCaptionLayout();
+    RepaintCaption();
     if (HWND button = FindPanelControl(id)) InvalidateRect(button, nullptr, TRUE);
 }
 
