@@ -5,55 +5,66 @@
 
 #include "app/AppState.h"
 #include "app/FileIo.h"
+#include "settings/IniDocument.h"
 #include "settings/SettingsKeys.h"
 
 namespace {
 
 // --- reading -------------------------------------------------------------
 
+// The file as it was read at start-up; empty when it is missing or unreadable.
+IniDocument ReadSettingsDocument(const std::wstring& path) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) return IniDocument{};
+    return IniDocument::FromBytes(bytes);
+}
+
+// A text value truncated to its read buffer, as the profile functions do.
 std::wstring ReadText(const wchar_t* section, const wchar_t* key, const std::wstring& fallback, int buffer,
-                      const std::wstring& path) {
-    std::vector<wchar_t> value(static_cast<size_t>(buffer), L'\0');
-    const DWORD length =
-        GetPrivateProfileStringW(section, key, fallback.c_str(), value.data(), static_cast<DWORD>(buffer), path.c_str());
-    return std::wstring(value.data(), std::min<DWORD>(length, static_cast<DWORD>(buffer - 1)));
+                      const IniDocument& doc) {
+    const std::optional<std::wstring> value = doc.Value(section, key);
+    const std::wstring& text = value ? *value : fallback;
+    return text.substr(0, static_cast<size_t>(buffer - 1));
 }
 
-int ReadInt(const wchar_t* section, const wchar_t* key, int fallback, const std::wstring& path) {
-    return static_cast<int>(GetPrivateProfileIntW(section, key, fallback, path.c_str()));
+// The default when the key is missing or empty, else the integer at its start.
+int ReadInt(const wchar_t* section, const wchar_t* key, int fallback, const IniDocument& doc) {
+    const std::optional<std::wstring> value = doc.Value(section, key);
+    if (!value || value->empty()) return fallback;
+    return ProfileInteger(*value);
 }
 
-bool SectionPresent(const wchar_t* section, const wchar_t* key, const std::wstring& path) {
-    return !ReadText(section, key, L"", 16, path).empty();
+bool SectionPresent(const wchar_t* section, const wchar_t* key, const IniDocument& doc) {
+    return !ReadText(section, key, L"", 16, doc).empty();
 }
 
-void ReadKey(const SettingsKey& k, AppSettings& s, const std::wstring& path) {
+void ReadKey(const SettingsKey& k, AppSettings& s, const IniDocument& doc) {
     switch (k.kind) {
         case SettingsKeyKind::Integer: {
-            int value = ReadInt(k.section, k.key, s.*k.integer, path);
+            int value = ReadInt(k.section, k.key, s.*k.integer, doc);
             if (k.minimum < k.maximum) value = std::clamp(value, k.minimum, k.maximum);
             s.*k.integer = value;
             break;
         }
-        case SettingsKeyKind::Bool: s.*k.flag = ReadInt(k.section, k.key, s.*k.flag ? 1 : 0, path) != 0; break;
+        case SettingsKeyKind::Bool: s.*k.flag = ReadInt(k.section, k.key, s.*k.flag ? 1 : 0, doc) != 0; break;
         case SettingsKeyKind::Colour:
-            s.*k.colour = static_cast<COLORREF>(ReadInt(k.section, k.key, static_cast<int>(s.*k.colour), path));
+            s.*k.colour = static_cast<COLORREF>(ReadInt(k.section, k.key, static_cast<int>(s.*k.colour), doc));
             break;
         case SettingsKeyKind::Direction:
-            s.direction = DirectionFromInt(ReadInt(k.section, k.key, DirectionIndex(s.direction), path));
+            s.direction = DirectionFromInt(ReadInt(k.section, k.key, DirectionIndex(s.direction), doc));
             break;
-        case SettingsKeyKind::Text: s.*k.text = ReadText(k.section, k.key, s.*k.text, k.buffer, path); break;
+        case SettingsKeyKind::Text: s.*k.text = ReadText(k.section, k.key, s.*k.text, k.buffer, doc); break;
     }
 }
 
-DirectionLayout ReadLayout(const wchar_t* section, const DirectionLayout& fallback, const std::wstring& path) {
+DirectionLayout ReadLayout(const wchar_t* section, const DirectionLayout& fallback, const IniDocument& doc) {
     DirectionLayout l;
-    l.x = ReadInt(section, L"x", fallback.x, path);
-    l.y = ReadInt(section, L"y", fallback.y, path);
-    l.width = std::max(180, ReadInt(section, L"width", fallback.width, path));
-    l.height = std::max(40, ReadInt(section, L"height", fallback.height, path));
-    l.nameAmountGap = std::clamp(ReadInt(section, L"nameAmountGap", fallback.nameAmountGap, path), 0, 500);
-    l.speed = std::clamp(ReadInt(section, L"speed", fallback.speed, path), 1, 30);
+    l.x = ReadInt(section, L"x", fallback.x, doc);
+    l.y = ReadInt(section, L"y", fallback.y, doc);
+    l.width = std::max(180, ReadInt(section, L"width", fallback.width, doc));
+    l.height = std::max(40, ReadInt(section, L"height", fallback.height, doc));
+    l.nameAmountGap = std::clamp(ReadInt(section, L"nameAmountGap", fallback.nameAmountGap, doc), 0, 500);
+    l.speed = std::clamp(ReadInt(section, L"speed", fallback.speed, doc), 1, 30);
     return l;
 }
 
@@ -80,18 +91,18 @@ void ResolveMonitor(AppSettings& s, const std::wstring& defaultMonitor) {
 }
 
 // Builds both layouts, also for older files without the per-direction sections.
-void ReadLayouts(const std::wstring& path) {
+void ReadLayouts(const IniDocument& doc) {
     AppSettings& s = g_app.settings;
     DirectionRecords& r = g_app.directions;
-    const bool present[2] = {SectionPresent(kLayoutSections[0], L"x", path),
-                             SectionPresent(kLayoutSections[1], L"x", path)};
+    const bool present[2] = {SectionPresent(kLayoutSections[0], L"x", doc),
+                             SectionPresent(kLayoutSections[1], L"x", doc)};
     const RECT w = TargetWorkArea();
     const DirectionLayout active = ActiveLayout(s);
     const int playing = DirectionIndex(s.direction);
     for (int d = 0; d < 2; ++d) {
         DirectionLayout& layout = r.layouts[static_cast<size_t>(d)];
         if (present[d]) {
-            layout = ReadLayout(kLayoutSections[d], layout, path);
+            layout = ReadLayout(kLayoutSections[d], layout, doc);
         } else if (d == playing) {
             layout = active;
         } else {
@@ -100,17 +111,17 @@ void ReadLayouts(const std::wstring& path) {
     }
 }
 
-void ReadDocks(const std::wstring& path) {
+void ReadDocks(const IniDocument& doc) {
     AppSettings& s = g_app.settings;
     DirectionRecords& r = g_app.directions;
     for (int d = 0; d < 2; ++d) {
         DockState& dock = r.docks[static_cast<size_t>(d)];
         const wchar_t* section = kDockSections[d];
-        if (SectionPresent(section, L"mode", path)) {
-            dock.edge = ReadInt(section, L"mode", static_cast<int>(dock.edge), path) > 0 ? DockEdge::Bottom
+        if (SectionPresent(section, L"mode", doc)) {
+            dock.edge = ReadInt(section, L"mode", static_cast<int>(dock.edge), doc) > 0 ? DockEdge::Bottom
                                                                                           : DockEdge::Top;
-            dock.topOffset = ReadInt(section, L"topOffset", dock.topOffset, path);
-            dock.bottomOffset = ReadInt(section, L"bottomOffset", dock.bottomOffset, path);
+            dock.topOffset = ReadInt(section, L"topOffset", dock.topOffset, doc);
+            dock.bottomOffset = ReadInt(section, L"bottomOffset", dock.bottomOffset, doc);
         } else if (d == DirectionIndex(s.direction)) {
             RecordDockOffset(s.direction);  // the active values are still the [scroll] rectangle here
         }
@@ -164,19 +175,57 @@ bool WriteAllKeys(const SettingsFileOps& ops, const std::wstring& pending) {
     return ok;
 }
 
+// The document a save is editing, in place of the profile functions' cache:
+// loaded from the pending file at the first value and written out in one go by
+// the flush. A new pending file makes any earlier document stale.
+struct PendingDocument {
+    std::wstring path;
+    IniDocument doc;
+    bool open = false;
+};
+
+PendingDocument& Pending() {
+    static PendingDocument pending;  // touched on the user-interface thread only
+    return pending;
+}
+
+void ForgetPendingDocument(const std::wstring& path) {
+    if (Pending().path == path) Pending() = PendingDocument{};
+}
+
 bool PlatformCopy(const std::wstring& from, const std::wstring& to) {
+    ForgetPendingDocument(to);
     return CopyFileW(from.c_str(), to.c_str(), FALSE) != FALSE;
 }
 
-bool PlatformCreateWithBom(const std::wstring& path) { return WriteFlushedFile(path, std::string("\xFF\xFE", 2)); }
+bool PlatformCreateWithBom(const std::wstring& path) {
+    ForgetPendingDocument(path);
+    return WriteFlushedFile(path, std::string("\xFF\xFE", 2));
+}
 
 bool PlatformWriteValue(const wchar_t* section, const wchar_t* key, const std::wstring& value,
                         const std::wstring& path) {
-    return WritePrivateProfileStringW(section, key, value.c_str(), path.c_str()) != FALSE;
+    PendingDocument& pending = Pending();
+    if (!pending.open || pending.path != path) {
+        std::string bytes;
+        if (!ReadWholeFile(path, bytes)) return false;
+        pending.path = path;
+        pending.doc = IniDocument::FromBytes(bytes);
+        pending.open = true;
+    }
+    pending.doc.Set(section, key, value);
+    return true;
 }
 
-// The all-null call returns FALSE even when the flush succeeded.
-void PlatformFlushProfile(const std::wstring& path) { WritePrivateProfileStringW(nullptr, nullptr, nullptr, path.c_str()); }
+// A pending file that cannot be written out whole is removed, so that the
+// steps after the flush fail instead of renaming an old copy into place.
+void PlatformFlushProfile(const std::wstring& path) {
+    PendingDocument& pending = Pending();
+    if (!pending.open || pending.path != path) return;
+    const bool written = WriteFlushedFile(path, pending.doc.ToBytes());
+    pending = PendingDocument{};
+    if (!written) DeleteFileW(path.c_str());
+}
 
 bool PlatformFlushFile(const std::wstring& path) {
     UniqueHandle file(
@@ -195,13 +244,13 @@ const SettingsFileOps& PlatformSettingsFileOps() {
 }
 
 void LoadSettings() {
-    const std::wstring& path = g_app.settingsPath;
+    const IniDocument doc = ReadSettingsDocument(g_app.settingsPath);
     AppSettings& s = g_app.settings;
     const std::wstring defaultMonitor = s.monitor;
-    for (const SettingsKey& k : kSettingsKeys) ReadKey(k, s, path);
+    for (const SettingsKey& k : kSettingsKeys) ReadKey(k, s, doc);
     ResolveMonitor(s, defaultMonitor);
-    ReadLayouts(path);
-    ReadDocks(path);
+    ReadLayouts(doc);
+    ReadDocks(doc);
     g_app.directions.lastAppliedDirection = s.direction;
     LoadActiveLayout(s, g_app.directions.layouts[static_cast<size_t>(DirectionIndex(s.direction))]);
 }
