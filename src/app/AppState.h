@@ -39,6 +39,12 @@ struct AppState {
     std::atomic<bool> paused{true};  // read by the motion timer thread too
     bool exiting = false;
     bool listSaved = true;
+    bool listFileUnread = false;      // the list file exists but has never been read this run
+    bool unsavedCopyWritten = false;  // "<list>.unsaved" holds entries not yet in the list file
+    bool listTakenIn = false;         // the last save took the file's entries in: show them
+    std::wstring listSaveNote;        // what the last save did beyond saving
+    std::wstring listSaveFailure;     // why the last save failed, when there is more to say
+    std::wstring listStartupNote;     // what start-up has to tell about the list file
     bool settingsSaveOk = true;
     bool captionFormatDirty = true;
     bool captionLayoutDirty = true;

@@ -17,6 +17,7 @@
 #include "caption/Monitors.h"
 #include "list/ListFile.h"
 #include "panel/ControlPanel.h"
+#include "panel/StatusLine.h"
 #include "settings/AppSettings.h"
 #include "settings/Hotkeys.h"
 #include "settings/SettingsFile.h"
@@ -86,6 +87,8 @@ void CreateMainWindows() {
         if (window) SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
     }
     RebuildCaptionFont();
+    const std::wstring listNote = ListStartupStatus();
+    if (!listNote.empty()) SetStatusText(listNote, true);
 }
 
 void ShowMainWindows(int showCommand) {

@@ -26,10 +26,15 @@ std::wstring ReportLine(const ImportCheckResult& r, bool thousandsSeparator) {
 std::pair<std::wstring, std::wstring> SplitImportLine(std::wstring_view line, std::wstring_view unit) {
     const std::wstring t = TrimText(line);
     if (t.empty() || t[0] == L'#') return {};
-    size_t p = 0;
-    while (p < t.size() && !IsImportSeparator(t[p])) ++p;
-    if (p == t.size()) return {};
-    return {TrimText(std::wstring_view(t).substr(0, p)), NormalizeAmount(std::wstring_view(t).substr(p + 1), unit)};
+    // A spreadsheet row keeps names with spaces or commas whole: when the line
+    // has a TAB, the columns are what splits it.
+    size_t p = t.find(L'\t');
+    if (p == std::wstring::npos) {
+        p = 0;
+        while (p < t.size() && !IsImportSeparator(t[p])) ++p;
+        if (p == t.size()) return {};
+    }
+    return {StoredText(std::wstring_view(t).substr(0, p)), NormalizeAmount(std::wstring_view(t).substr(p + 1), unit)};
 }
 
 ImportCheck CheckImportText(std::wstring_view text, const DonationList& list, std::wstring_view unit,

@@ -24,7 +24,8 @@ struct ImportCheck {
     int validCount = 0;
 };
 
-// Name and amount of one line, split at its first ",", "，", TAB or space;
+// Name and amount of one line, split at its first TAB when it has one (the
+// columns of a spreadsheet), else at its first ",", "，" or space;
 // both empty when the line cannot be split (blank, "#" first, no separator).
 std::pair<std::wstring, std::wstring> SplitImportLine(std::wstring_view line, std::wstring_view unit);
 

@@ -24,8 +24,16 @@ std::wstring TrimText(std::wstring_view text) {
     return std::wstring(text.substr(first, last - first));
 }
 
+std::wstring StoredText(std::wstring_view text) {
+    std::wstring out = TrimText(text);
+    for (wchar_t& c : out) {
+        if (c == L'\t' || c == L'\r' || c == L'\n') c = L' ';
+    }
+    return out;
+}
+
 std::wstring NormalizeAmount(std::wstring_view input, std::wstring_view unit) {
-    const std::wstring t = TrimText(input);
+    const std::wstring t = StoredText(input);
     size_t numberEnd = 0;
     while (numberEnd < t.size() && IsNumberCharacter(t[numberEnd])) ++numberEnd;
     std::wstring number = t.substr(0, numberEnd);
@@ -43,13 +51,9 @@ std::wstring NormalizeAmount(std::wstring_view input, std::wstring_view unit) {
         }
     }
 
-    std::wstring result = number + t.substr(numberEnd);
-    if (!result.empty()) {
-        const std::wstring trimmed = TrimText(result);
-        if (!trimmed.empty() && (IsDigit(trimmed.back()) || trimmed.back() == L'.')) {
-            result += unit;
-        }
-    }
+    // Dropping a lone "." may uncover a space (". 5万"); a stored amount is trimmed.
+    std::wstring result = TrimText(number + t.substr(numberEnd));
+    if (!result.empty() && (IsDigit(result.back()) || result.back() == L'.')) result += unit;
     return result;
 }
 

@@ -10,8 +10,13 @@
 // (an ideographic space U+3000 is kept).
 std::wstring TrimText(std::wstring_view text);
 
-// The stored form of an amount: trailing decimal zeros dropped and the unit
-// appended when the text ends in a number. Empty means "no amount".
+// A name as stored: trimmed, with TABs and line breaks inside turned into
+// spaces (a TAB shows as a box in the table and the caption).
+std::wstring StoredText(std::wstring_view text);
+
+// The stored form of an amount: trimmed, TABs inside turned into spaces,
+// trailing decimal zeros dropped and the unit appended when the text ends in
+// a number. Empty means "no amount".
 std::wstring NormalizeAmount(std::wstring_view text, std::wstring_view unit);
 // Same, with the current amountUnit setting.
 std::wstring NormalizeAmount(std::wstring_view text);

@@ -6,10 +6,19 @@
 #include "panel/DonationTable.h"
 #include "panel/StatusLine.h"
 
+void ShowListTakenIn() {
+    if (!g_app.listTakenIn) return;
+    g_app.listTakenIn = false;
+    RefreshDonationTable();
+    InvalidateCaptionLayout();
+    RepaintCaption();
+}
+
 void CommitListChange(const std::wstring& message) {
     RefreshDonationTable();
     SaveDonationList();
+    ShowListTakenIn();
     InvalidateCaptionLayout();
     RepaintCaption();
-    SetStatusText(ListChangeStatus(message, g_app.listSaved), true);
+    SetStatusText(LastListChangeStatus(message), true);
 }

@@ -49,7 +49,7 @@ HWND EndCellEdit(bool cancel) {
     g_app.commitGuard = true;
     HWND editor = g_app.cellEditor;
     g_app.cellEditor = nullptr;
-    std::wstring text = TrimText(WindowText(editor));
+    std::wstring text = StoredText(WindowText(editor));
     if (!cancel) {
         if (g_app.editedColumn == 2) text = NormalizeAmount(text);
         if (text.empty()) {
@@ -86,7 +86,7 @@ void RedoListChange() {
 void AppendEntry() {
     HWND nameBox = PanelControl(kIdNameBox);
     HWND amountBox = PanelControl(kIdAmountBox);
-    const std::wstring name = TrimText(WindowText(nameBox));
+    const std::wstring name = StoredText(WindowText(nameBox));
     const std::wstring amount = NormalizeAmount(TrimText(WindowText(amountBox)));
     if (name.empty() || amount.empty()) {
         SetStatusText(L"请填写姓名/公司(机构)名称和金额", false);

@@ -1,6 +1,5 @@
 #include "list/ListFile.h"
 
-#include "app/AppState.h"
 #include "app/FileIo.h"
 #include "list/AmountText.h"
 #include "list/Utf8.h"
@@ -96,14 +95,17 @@ bool NameIsPlain(std::wstring_view name) {
     return name.empty() || (name[0] != L'#' && name[0] != L'"' && !HasFieldSeparator(name));
 }
 
-std::wstring NameField(const std::wstring& name) {
+// The name as written in front of its amount. A name starting with a quote is
+// written plain unless the plain line itself, amount included, would read back
+// as another split: `"x` before `1",2元` would be taken for a quoted name.
+std::wstring NameField(const std::wstring& name, const std::wstring& amount) {
     if (name.empty()) return name;
     if (name[0] == L'#' || HasFieldSeparator(name)) return QuotedName(name);
     if (name[0] == L'"') {
-        // Plain unless the plain line would be taken for a quoted one.
-        DonationEntry check;
-        const std::wstring plain = name + L",0";
-        if (!ParseLine(plain, L"", check) || check.name != name) return QuotedName(name);
+        std::wstring readName;
+        std::wstring_view rest;
+        const std::wstring plain = name + L"," + amount;
+        if (ParseQuotedName(plain, readName, rest)) return QuotedName(name);
     }
     return name;
 }
@@ -133,15 +135,16 @@ std::string SerializeDonationList(const DonationList& list) {
     for (const DonationEntry& entry : list) {
         if (HasLineBreak(entry.name) || HasLineBreak(entry.amount)) {
             const std::wstring name = WithoutLineBreaks(entry.name);
-            AppendUtf8(bytes, NameField(name));
+            const std::wstring amount = WithoutLineBreaks(entry.amount);
+            AppendUtf8(bytes, NameField(name, amount));
             bytes += ',';
-            AppendUtf8(bytes, WithoutLineBreaks(entry.amount));
+            AppendUtf8(bytes, amount);
         } else {
             // The common case: no copies on the way to the bytes.
             if (NameIsPlain(entry.name)) {
                 AppendUtf8(bytes, entry.name);
             } else {
-                AppendUtf8(bytes, NameField(entry.name));
+                AppendUtf8(bytes, NameField(entry.name, entry.amount));
             }
             bytes += ',';
             AppendUtf8(bytes, entry.amount);
@@ -151,37 +154,54 @@ std::string SerializeDonationList(const DonationList& list) {
     return bytes;
 }
 
-bool WriteDonationListFile(const DonationList& list, const std::wstring& path) {
+namespace {
+
+bool PlatformRead(const std::wstring& path, std::string& bytes) { return ReadWholeFile(path, bytes); }
+
+}  // namespace
+
+const ListFileOps& PlatformListFileOps() {
+    static const ListFileOps ops = {PlatformRead, FileExists, IsReadOnlyFile, WriteFlushedFile, ReplaceWithPending};
+    return ops;
+}
+
+// The order makes every failure and every kill harmless: both new files are
+// complete on disk before anything is renamed, the list is renamed before the
+// backup, so a save that fails leaves the backup as it was, and at any
+// instant each file holds a complete list that really was in the file.
+ListWriteResult WriteDonationListFile(const DonationList& list, const std::wstring& path, const ListFileOps& ops) {
     const std::string content = SerializeDonationList(list);
 
+    const bool exists = ops.exists(path);
     std::string onDisk;
-    if (ReadWholeFile(path, onDisk) && onDisk == content) return true;
+    if (exists) {
+        // A file we cannot read cannot be backed up: it is never replaced.
+        if (!ops.read(path, onDisk)) return ListWriteResult::TargetUnreadable;
+        if (onDisk == content) return ListWriteResult::Saved;
+    }
 
     // Windows refuses to replace a read-only file; check before touching the
-    // pending file or the backup so that a refused save changes nothing.
-    if (IsReadOnlyFile(path)) return false;
+    // pending files so that a refused save changes nothing.
+    if (ops.readOnly(path)) return ListWriteResult::Failed;
 
     const std::wstring pendingPath = path + L".pending";
-    if (!WriteFlushedFile(pendingPath, content)) return false;
+    if (!ops.writeFlushed(pendingPath, content)) return ListWriteResult::Failed;
+    const std::wstring backupPath = path + L".bak";
+    const std::wstring backupPending = backupPath + L".pending";
+    if (exists && !ops.writeFlushed(backupPending, onDisk)) return ListWriteResult::Failed;
 
-    if (FileExists(path)) {
-        if (!CopyFileW(path.c_str(), (path + L".bak").c_str(), FALSE)) return false;
-    }
-    return ReplaceWithPending(pendingPath, path);
+    if (!ops.replace(pendingPath, path)) return ListWriteResult::Failed;
+    // The list is saved; a backup that cannot be renamed stays one save older.
+    if (exists) ops.replace(backupPending, backupPath);
+    return ListWriteResult::Saved;
 }
 
-void LoadDonationList() {
-    g_app.list.clear();
+ListReadResult ReadDonationListFile(const std::wstring& path, std::wstring_view unit, DonationList& list) {
+    list.clear();
     std::string bytes;
-    if (!ReadWholeFile(g_app.listPath, bytes)) return;
-    g_app.list = ParseDonationListBytes(bytes, g_app.settings.amountUnit);
-}
-
-void SaveDonationList() {
-    g_app.listSaved = false;
-    g_app.listSaved = WriteDonationListFile(g_app.list, g_app.listPath);
-}
-
-std::wstring ListChangeStatus(const std::wstring& message, bool saved) {
-    return message + (saved ? L" · 已保存" : L" · 保存失败，可重试");
+    if (ReadWholeFile(path, bytes)) {
+        list = ParseDonationListBytes(bytes, unit);
+        return ListReadResult::Loaded;
+    }
+    return FileExists(path) ? ListReadResult::Unreadable : ListReadResult::Missing;
 }

@@ -21,14 +21,44 @@ DonationList ParseDonationListBytes(std::string_view bytes, std::wstring_view un
 // The complete file content for a list.
 std::string SerializeDonationList(const DonationList& list);
 
-// Writes the list through "<path>.pending", refreshing "<path>.bak" from the
-// previous file. Nothing is written when the bytes on disk are already equal.
-bool WriteDonationListFile(const DonationList& list, const std::wstring& path);
+// The file steps of a save; tests replace them to fail or stop at each step.
+struct ListFileOps {
+    bool (*read)(const std::wstring& path, std::string& bytes);
+    bool (*exists)(const std::wstring& path);
+    bool (*readOnly)(const std::wstring& path);
+    bool (*writeFlushed)(const std::wstring& path, const std::string& bytes);
+    bool (*replace)(const std::wstring& pending, const std::wstring& target);
+};
+const ListFileOps& PlatformListFileOps();
 
-// AppState.list := the entries of AppState.listPath (empty when unreadable).
+enum class ListWriteResult {
+    Saved,             // written, or the bytes on disk were already equal
+    Failed,            // nothing replaced: the file and its backup are as they were
+    TargetUnreadable,  // the file exists but cannot be read, so it is never replaced
+};
+
+// Writes the list through "<path>.pending" and refreshes "<path>.bak" with
+// the previous bytes through "<path>.bak.pending". Nothing is written when the
+// bytes on disk are already equal.
+ListWriteResult WriteDonationListFile(const DonationList& list, const std::wstring& path,
+                                      const ListFileOps& ops = PlatformListFileOps());
+
+enum class ListReadResult { Loaded, Missing, Unreadable };
+
+// The entries of the file at `path`; empty unless Loaded.
+ListReadResult ReadDonationListFile(const std::wstring& path, std::wstring_view unit, DonationList& list);
+
+// Start-up: AppState.list := the entries of AppState.listPath. A file that
+// exists but cannot be read is remembered (AppState.listFileUnread) and never
+// overwritten; entries kept from an earlier run in "<path>.unsaved" come back.
 void LoadDonationList();
 
 // Writes AppState.list to AppState.listPath; AppState.listSaved := result.
+// While the file has never been read, it is read again first and its entries
+// are taken in ahead of the typed ones; while it still cannot be read, the
+// list goes to "<path>.unsaved" instead. AppState.listSaveNote says what
+// happened beyond a plain save, listSaveFailure why it failed (both empty
+// when there is nothing to say).
 void SaveDonationList();
 
 // The common ending of every list change: refresh the table, save, mark the
@@ -37,3 +67,13 @@ void CommitListChange(const std::wstring& message);
 
 // The status text CommitListChange shows, without the time.
 std::wstring ListChangeStatus(const std::wstring& message, bool saved);
+std::wstring ListChangeStatus(const std::wstring& message, bool saved, const std::wstring& note,
+                              const std::wstring& failure);
+// The same for the last SaveDonationList, with what it noted.
+std::wstring LastListChangeStatus(const std::wstring& message);
+
+// Shows a list that the last save took in from the file: table and caption.
+void ShowListTakenIn();
+
+// What start-up has to tell about the list file, or empty.
+std::wstring ListStartupStatus();

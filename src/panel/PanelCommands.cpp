@@ -41,7 +41,11 @@ void OnApplyAndSave() {
     RefreshSettingsControls();
     SaveSettings();
     SaveDonationList();
-    SetStatusText(g_app.settingsSaveOk && g_app.listSaved ? L"已应用并保存" : L"保存失败，请检查目录是否可写", true);
+    ShowListTakenIn();
+    std::wstring status = g_app.settingsSaveOk && g_app.listSaved ? L"已应用并保存" : L"保存失败，请检查目录是否可写";
+    if (!g_app.listSaved && !g_app.listSaveFailure.empty()) status = L"保存失败：" + g_app.listSaveFailure;
+    if (!g_app.listSaveNote.empty()) status += L" · " + g_app.listSaveNote;
+    SetStatusText(status, true);
 }
 
 // Commands that end without the common tail; false when the id is not one of them.
