@@ -24,6 +24,8 @@ protected:
         g_app.listPath = folder_.File(L"donations.txt");
         g_app.settingsPath = folder_.File(L"settings.ini");
         g_app.list.clear();
+        g_app.listSaved = true;
+        g_app.listFile = ListFileStatus{};
         g_app.undoHistory = UndoHistory{};
         g_app.viewRows.clear();
         g_app.cellEditor = nullptr;

@@ -17,6 +17,16 @@
 #include "list/UndoHistory.h"
 #include "settings/AppSettings.h"
 
+// What the program knows about the list file beyond its contents.
+struct ListFileStatus {
+    bool unread = false;              // it exists but has never been read this run
+    bool unsavedCopyWritten = false;  // "<list>.unsaved" holds entries not yet in the list file
+    bool takenIn = false;             // the last save took the file's entries in: show them
+    std::wstring saveNote;            // what the last save did beyond saving
+    std::wstring saveFailure;         // why the last save failed, when there is more to say
+    std::wstring startupNote;         // what start-up has to tell about the list file
+};
+
 struct AppState {
     HINSTANCE instance = nullptr;
     LONGLONG counterFrequency = 0;
@@ -39,12 +49,7 @@ struct AppState {
     std::atomic<bool> paused{true};  // read by the motion timer thread too
     bool exiting = false;
     bool listSaved = true;
-    bool listFileUnread = false;      // the list file exists but has never been read this run
-    bool unsavedCopyWritten = false;  // "<list>.unsaved" holds entries not yet in the list file
-    bool listTakenIn = false;         // the last save took the file's entries in: show them
-    std::wstring listSaveNote;        // what the last save did beyond saving
-    std::wstring listSaveFailure;     // why the last save failed, when there is more to say
-    std::wstring listStartupNote;     // what start-up has to tell about the list file
+    ListFileStatus listFile;
     bool settingsSaveOk = true;
     bool captionFormatDirty = true;
     bool captionLayoutDirty = true;

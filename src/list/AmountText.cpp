@@ -32,8 +32,10 @@ std::wstring StoredText(std::wstring_view text) {
     return out;
 }
 
-std::wstring NormalizeAmount(std::wstring_view input, std::wstring_view unit) {
-    const std::wstring t = StoredText(input);
+namespace {
+
+// Steps 1 to 4 of the stored form: the number's decimal clean-up.
+std::wstring CleanNumber(const std::wstring& t) {
     size_t numberEnd = 0;
     while (numberEnd < t.size() && IsNumberCharacter(t[numberEnd])) ++numberEnd;
     std::wstring number = t.substr(0, numberEnd);
@@ -50,9 +52,17 @@ std::wstring NormalizeAmount(std::wstring_view input, std::wstring_view unit) {
             while (!number.empty() && number.back() == L'0') number.pop_back();
         }
     }
+    return TrimText(number + t.substr(numberEnd));
+}
 
-    // Dropping a lone "." may uncover a space (". 5万"); a stored amount is trimmed.
-    std::wstring result = TrimText(number + t.substr(numberEnd));
+}  // namespace
+
+std::wstring NormalizeAmount(std::wstring_view input, std::wstring_view unit) {
+    // Dropping a lone "." may uncover a space and another number (". .5");
+    // cleaning until nothing changes makes a stored amount read back as
+    // itself, trimmed. Each round that changes the text shortens it.
+    std::wstring result = StoredText(input);
+    for (std::wstring next = CleanNumber(result); next != result; next = CleanNumber(result)) result = next;
     if (!result.empty() && (IsDigit(result.back()) || result.back() == L'.')) result += unit;
     return result;
 }

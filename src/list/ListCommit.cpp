@@ -7,8 +7,8 @@
 #include "panel/StatusLine.h"
 
 void ShowListTakenIn() {
-    if (!g_app.listTakenIn) return;
-    g_app.listTakenIn = false;
+    if (!g_app.listFile.takenIn) return;
+    g_app.listFile.takenIn = false;
     RefreshDonationTable();
     InvalidateCaptionLayout();
     RepaintCaption();

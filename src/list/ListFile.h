@@ -49,15 +49,15 @@ enum class ListReadResult { Loaded, Missing, Unreadable };
 ListReadResult ReadDonationListFile(const std::wstring& path, std::wstring_view unit, DonationList& list);
 
 // Start-up: AppState.list := the entries of AppState.listPath. A file that
-// exists but cannot be read is remembered (AppState.listFileUnread) and never
+// exists but cannot be read is remembered (AppState.listFile.unread) and never
 // overwritten; entries kept from an earlier run in "<path>.unsaved" come back.
 void LoadDonationList();
 
 // Writes AppState.list to AppState.listPath; AppState.listSaved := result.
 // While the file has never been read, it is read again first and its entries
 // are taken in ahead of the typed ones; while it still cannot be read, the
-// list goes to "<path>.unsaved" instead. AppState.listSaveNote says what
-// happened beyond a plain save, listSaveFailure why it failed (both empty
+// list goes to "<path>.unsaved" instead. AppState.listFile.saveNote says what
+// happened beyond a plain save, saveFailure why it failed (both empty
 // when there is nothing to say).
 void SaveDonationList();
 

@@ -23,7 +23,7 @@ bool WriteUnsavedCopy(const DonationList& list) {
 }
 
 void ForgetUnsavedCopy() {
-    if (g_app.unsavedCopyWritten && DeleteFileW(UnsavedPath().c_str())) g_app.unsavedCopyWritten = false;
+    if (g_app.listFile.unsavedCopyWritten && DeleteFileW(UnsavedPath().c_str())) g_app.listFile.unsavedCopyWritten = false;
 }
 
 // A file that has never been read is tried again; once it reads, its entries
@@ -32,53 +32,53 @@ void TakeInListFileIfReadable() {
     DonationList fileEntries;
     const ListReadResult read = ReadDonationListFile(g_app.listPath, g_app.settings.amountUnit, fileEntries);
     if (read == ListReadResult::Unreadable) return;
-    g_app.listFileUnread = false;
+    g_app.listFile.unread = false;
     if (read == ListReadResult::Missing) return;  // nothing left to protect
     if (!g_app.list.empty()) PushUndoSnapshot();
     const size_t fromFile = fileEntries.size();
     fileEntries.insert(fileEntries.end(), std::make_move_iterator(g_app.list.begin()),
                        std::make_move_iterator(g_app.list.end()));
     g_app.list = std::move(fileEntries);
-    g_app.listTakenIn = true;
-    g_app.listSaveNote = L"名单文件已能读取，已载入其中 " + Count(fromFile) + L" 条";
+    g_app.listFile.takenIn = true;
+    g_app.listFile.saveNote = L"名单文件已能读取，已载入其中 " + Count(fromFile) + L" 条";
 }
 
 // The list may not go to its file; keep it beside it instead.
 void KeepListBesideUnreadFile() {
-    if (g_app.listFileUnread && g_app.list.empty()) {
+    if (g_app.listFile.unread && g_app.list.empty()) {
         // Nothing typed is left to keep, and the file stays as it is.
         ForgetUnsavedCopy();
         g_app.listSaved = true;
         return;
     }
-    if (g_app.listFileUnread && WriteUnsavedCopy(g_app.list)) {
-        g_app.unsavedCopyWritten = true;
-        g_app.listSaveFailure = L"名单文件无法读取，未覆盖它；当前名单已另存到 donations.txt.unsaved";
+    if (g_app.listFile.unread && WriteUnsavedCopy(g_app.list)) {
+        g_app.listFile.unsavedCopyWritten = true;
+        g_app.listFile.saveFailure = L"名单文件无法读取，未覆盖它；当前名单已另存到 donations.txt.unsaved";
         return;
     }
-    g_app.listSaveFailure = L"名单文件无法读取，未覆盖它，可重试";
+    g_app.listFile.saveFailure = L"名单文件无法读取，未覆盖它，可重试";
 }
 
 }  // namespace
 
 void LoadDonationList() {
-    g_app.listFileUnread = false;
-    g_app.unsavedCopyWritten = false;
-    g_app.listStartupNote.clear();
+    g_app.listFile.unread = false;
+    g_app.listFile.unsavedCopyWritten = false;
+    g_app.listFile.startupNote.clear();
     const std::wstring& unit = g_app.settings.amountUnit;
     const ListReadResult read = ReadDonationListFile(g_app.listPath, unit, g_app.list);
 
     DonationList kept;
     const bool keptFound = ReadDonationListFile(UnsavedPath(), unit, kept) == ListReadResult::Loaded;
     // Kept entries stay in their file until a save has put them in the list file.
-    g_app.unsavedCopyWritten = keptFound;
+    g_app.listFile.unsavedCopyWritten = keptFound;
 
     if (read == ListReadResult::Unreadable) {
-        g_app.listFileUnread = true;
+        g_app.listFile.unread = true;
         g_app.list = std::move(kept);
-        g_app.listStartupNote = L"名单文件无法读取（可能正被其他程序占用），未载入，也不会被覆盖；关闭占用它的程序后按 Ctrl+S 重试";
+        g_app.listFile.startupNote = L"名单文件无法读取（可能正被其他程序占用），未载入，也不会被覆盖；关闭占用它的程序后按 Ctrl+S 重试";
         if (!g_app.list.empty()) {
-            g_app.listStartupNote += L" · 已载入 donations.txt.unsaved 中未保存的 " + Count(g_app.list.size()) + L" 条";
+            g_app.listFile.startupNote += L" · 已载入 donations.txt.unsaved 中未保存的 " + Count(g_app.list.size()) + L" 条";
         }
         return;
     }
@@ -90,14 +90,14 @@ void LoadDonationList() {
     const size_t found = kept.size();
     g_app.list.insert(g_app.list.end(), std::make_move_iterator(kept.begin()), std::make_move_iterator(kept.end()));
     SaveDonationList();
-    g_app.listStartupNote = LastListChangeStatus(L"已找回上次未保存的 " + Count(found) + L" 条名单");
+    g_app.listFile.startupNote = LastListChangeStatus(L"已找回上次未保存的 " + Count(found) + L" 条名单");
 }
 
 void SaveDonationList() {
     g_app.listSaved = false;
-    g_app.listSaveNote.clear();
-    g_app.listSaveFailure.clear();
-    if (g_app.listFileUnread) TakeInListFileIfReadable();
+    g_app.listFile.saveNote.clear();
+    g_app.listFile.saveFailure.clear();
+    if (g_app.listFile.unread) TakeInListFileIfReadable();
     const ListWriteResult result = WriteDonationListFile(g_app.list, g_app.listPath);
     if (result == ListWriteResult::TargetUnreadable) {
         KeepListBesideUnreadFile();
@@ -115,11 +115,11 @@ std::wstring ListChangeStatus(const std::wstring& message, bool saved, const std
 }
 
 std::wstring LastListChangeStatus(const std::wstring& message) {
-    return ListChangeStatus(message, g_app.listSaved, g_app.listSaveNote, g_app.listSaveFailure);
+    return ListChangeStatus(message, g_app.listSaved, g_app.listFile.saveNote, g_app.listFile.saveFailure);
 }
 
 std::wstring ListChangeStatus(const std::wstring& message, bool saved) {
     return message + (saved ? L" · 已保存" : L" · 保存失败，可重试");
 }
 
-std::wstring ListStartupStatus() { return g_app.listStartupNote; }
+std::wstring ListStartupStatus() { return g_app.listFile.startupNote; }

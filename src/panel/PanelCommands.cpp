@@ -43,8 +43,8 @@ void OnApplyAndSave() {
     SaveDonationList();
     ShowListTakenIn();
     std::wstring status = g_app.settingsSaveOk && g_app.listSaved ? L"已应用并保存" : L"保存失败，请检查目录是否可写";
-    if (!g_app.listSaved && !g_app.listSaveFailure.empty()) status = L"保存失败：" + g_app.listSaveFailure;
-    if (!g_app.listSaveNote.empty()) status += L" · " + g_app.listSaveNote;
+    if (!g_app.listSaved && !g_app.listFile.saveFailure.empty()) status = L"保存失败：" + g_app.listFile.saveFailure;
+    if (!g_app.listFile.saveNote.empty()) status += L" · " + g_app.listFile.saveNote;
     SetStatusText(status, true);
 }
 

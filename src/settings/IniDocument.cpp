@@ -235,7 +235,7 @@ void IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wst
     Line& line = lines_[at];
     // The key keeps its spelling and its spaces; only the value is replaced.
     const std::wstring text = line.text.substr(0, line.text.find(L'=') + 1) + std::wstring(value);
-    if (line.text == text) return;
+    if (ValueOf(line.text) == ValueOf(text)) return;  // the same value, however it was spaced
     line.text = text;
     line.changed = true;
 }

@@ -24,6 +24,23 @@ TEST(ImportSplit, AnyOfTheFourSeparatorsSplitsAtItsFirstOccurrence) {
     }
 }
 
+// Spreadsheet rows arrive tab-separated: the TAB alone splits them, so names
+// with spaces or commas stay whole, and no TAB is ever stored.
+TEST(ImportSplit, ALineWithATabSplitsAtTheTabOnly) {
+    EXPECT_EQ(SplitImportLine(L"Zhang Wei\t1000", L"元"), (Split{L"Zhang Wei", L"1000元"}));
+    EXPECT_EQ(SplitImportLine(L"ABC Ltd\t500", L"元"), (Split{L"ABC Ltd", L"500元"}));
+    EXPECT_EQ(SplitImportLine(L"O'Brien & Sons\t1,000", L"元"), (Split{L"O'Brien & Sons", L"1,000元"}));
+    EXPECT_EQ(SplitImportLine(L"Smith, Jones\t20", L"元"), (Split{L"Smith, Jones", L"20元"}));
+    EXPECT_EQ(SplitImportLine(L"张 三\t1000", L"元"), (Split{L"张 三", L"1000元"}));
+    EXPECT_EQ(SplitImportLine(L"张三\t\t1000", L"元"), (Split{L"张三", L"1000元"}));
+    EXPECT_EQ(SplitImportLine(L"A\t1\t2", L"元"), (Split{L"A", L"1 2元"}));  // a third column joins with a space
+    EXPECT_EQ(SplitImportLine(L"\t1000", L"元").first, L"");
+    const ImportCheck check = CheckImportText(L"Zhang Wei\t1000\nMaria García\t750€\n", {}, L"元", false);
+    EXPECT_EQ(check.validCount, 2);
+    EXPECT_EQ(check.report, L"可加入 2 条  \x00B7  无效 0 条  \x00B7  重复 0 条\r\n\r\n"
+                            L"1.  Zhang Wei    1000元\r\n2.  Maria García    750€\r\n");
+}
+
 TEST(ImportCheckReport, TheExampleReadsLineByLine) {
     const ImportCheck check = CheckImportText(L"张三\t1000\n\n李四\t1888.88\n王五\n张三\t1000", {}, L"元", true);
     EXPECT_EQ(check.validCount, 3);

@@ -61,6 +61,21 @@ TEST(UndoHistory, DeletionOrderIsUniqueAndLargestFirst) {
 
 class ListEditingTest : public TableTest {};
 
+// A TAB pasted into a box would show as a box in the table and the caption.
+TEST_F(ListEditingTest, PastedTabsAreStoredAsSpaces) {
+    Type(kIdNameBox, L"Zhang\tWei");
+    Type(kIdAmountBox, L"1\t000");
+    PressIn(Control(kIdAmountBox), VK_RETURN);
+    ASSERT_EQ(g_app.list.size(), 1u);
+    EXPECT_EQ(g_app.list[0], (DonationEntry{L"Zhang Wei", L"1 000元"}));
+
+    DoubleClickCell(0, 1);
+    ASSERT_NE(g_app.cellEditor, nullptr);
+    SetWindowTextW(g_app.cellEditor, L"ABC\tLtd");
+    RouteKey(g_app.cellEditor, WM_KEYDOWN, VK_RETURN);
+    EXPECT_EQ(g_app.list[0].name, L"ABC Ltd");
+}
+
 TEST_F(ListEditingTest, EnterInTheAmountBoxAppendsSavesAndReadiesTheNextEntry) {
     Type(kIdNameBox, L"  张三 ");
     Type(kIdAmountBox, L"1000.00");

@@ -17,6 +17,8 @@ protected:
         g_app.listPath = folder_.File(L"donations.txt");
         g_app.list.clear();
         g_app.listSaved = true;
+        g_app.listFile = ListFileStatus{};
+        g_app.undoHistory = UndoHistory{};
     }
     void TearDown() override {
         g_app.settings = savedSettings_;
