@@ -26,7 +26,10 @@ inline DWORD WINAPI AnswerDialog(void* data) {
         while ((dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr)) != nullptr) {
             if (GetDlgItem(dialog, answer->marker)) break;
         }
-        if (dialog) {
+        // A dialog is shown only once it has filled its controls; answering
+        // earlier would have its own initial values overwrite ours.
+        if (dialog && IsWindowVisible(dialog)) {
+            Sleep(50);
             for (const auto& edit : answer->edits) SetDlgItemTextW(dialog, edit.first, edit.second.c_str());
             answer->found = true;
             PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(answer->button, BN_CLICKED), 0);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "FreshAppState.h"
 #include "MessagePump.h"
 #include "TestFolder.h"
 #include "app/AppState.h"
@@ -17,21 +18,9 @@ protected:
     }
 
     void SetUp() override {
-        g_app.exiting = false;
-        g_app.paused = true;
-        g_app.registeredHotkeyCount = 0;
-        g_app.notifyIcon = NOTIFYICONDATAW{};
+        StartFreshAppState();
         g_app.listPath = folder_.File(L"donations.txt");
         g_app.settingsPath = folder_.File(L"settings.ini");
-        g_app.list.clear();
-        g_app.listSaved = true;
-        g_app.listFile = ListFileStatus{};
-        g_app.undoHistory = UndoHistory{};
-        g_app.viewRows.clear();
-        g_app.cellEditor = nullptr;
-        g_app.commitGuard = false;
-        g_app.statusText = L"就绪";
-        g_app.settings = AppSettings{};
         g_app.settings.x = 10;
         g_app.settings.y = 600;
         g_app.settings.width = 900;

@@ -120,9 +120,12 @@ LRESULT CALLBACK ImportWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 void RegisterImportClass() {
+    // Not the panel's page brush, which goes with the panel while the class
+    // stays: made once and handed to the class, whose end at exit deletes it.
+    static const HBRUSH background = CreateSolidBrush(kPanelPageColor);
     // Registered on every opening; a failure (already registered) is harmless.
     RegisterProgramClass(g_app.instance, {kImportWindowClass, ImportWindowProc,
-                                          LoadIconW(g_app.instance, MAKEINTRESOURCEW(101)), g_panel.pageBrush.get()});
+                                          LoadIconW(g_app.instance, MAKEINTRESOURCEW(101)), background});
 }
 
 }  // namespace

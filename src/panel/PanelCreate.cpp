@@ -8,6 +8,7 @@
 #include "panel/ControlPanel.h"
 #include "panel/DonationTable.h"
 #include "panel/PanelChildren.h"
+#include "panel/PanelColors.h"
 #include "panel/PageControls.h"
 #include "panel/PanelIds.h"
 #include "panel/SettingsPages.h"
@@ -59,8 +60,12 @@ const PanelChildRow kPanelChildren[] = {
 };
 
 void RegisterPaneClass(const wchar_t* name, WNDPROC proc) {
+    // The class outlives any one panel, so it must not paint with the panel's
+    // own brush (deleted with the panel). This one is made once and handed to
+    // the class: the system deletes it when the class goes at exit.
+    static const HBRUSH paneBrush = CreateSolidBrush(kPanelWhite);
     // Registered on every creation; a failure (already registered) is harmless.
-    RegisterProgramClass(g_app.instance, {name, proc, nullptr, g_panel.whiteBrush.get()});
+    RegisterProgramClass(g_app.instance, {name, proc, nullptr, paneBrush});
 }
 
 }  // namespace

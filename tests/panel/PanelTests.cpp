@@ -10,6 +10,7 @@
 #include "ProgramWindowsTest.h"
 #include "app/AppState.h"
 #include "app/Startup.h"
+#include "import/ImportWindow.h"
 #include "panel/ControlPanel.h"
 #include "panel/OwnerDrawnButton.h"
 #include "panel/PanelIds.h"
@@ -174,6 +175,29 @@ TEST_F(PanelWindowTest, TheSpeedSliderSetsAndSavesTheSpeed) {
     GetWindowTextW(Control(kIdSpeedBox), text, 8);
     EXPECT_STREQ(text, L"12");
     EXPECT_TRUE(FileExists(g_app.settingsPath));
+}
+
+// The pane and import classes outlive any one panel: a panel made again in
+// the same process must not paint with a brush its predecessor deleted.
+TEST_F(PanelWindowTest, ClassBrushesOutliveThePanelThatFirstRegisteredThem) {
+    OpenImportWindow();
+    DrainMessages();
+    for (int round = 0; round < 2; ++round) {
+        DestroyWindow(g_app.captionWindow);
+        DestroyWindow(g_app.controlPanel);
+        DrainMessages();
+        TakeQuitMessage();
+        CreateMainWindows();
+        ASSERT_NE(g_app.controlPanel, nullptr);
+        OpenImportWindow();
+        DrainMessages();
+        for (const wchar_t* name : {kInspectorClass, kPreviewClass, kImportWindowClass}) {
+            WNDCLASSEXW wc{};
+            wc.cbSize = sizeof(wc);
+            ASSERT_TRUE(GetClassInfoExW(g_app.instance, name, &wc)) << name;
+            EXPECT_EQ(GetObjectType(wc.hbrBackground), static_cast<DWORD>(OBJ_BRUSH)) << name;
+        }
+    }
 }
 
 class CheckboxTest : public PanelWindowTest {
