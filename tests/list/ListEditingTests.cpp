@@ -274,3 +274,50 @@ TEST_F(ListEditingTest, ASaveFailureKeepsTheChangeAndSaysSo) {
 }
 
 }  // namespace
+
+namespace {
+
+// Start-up with donations.txt held open by another program, as the operator
+// meets it: the status line says so, entries typed meanwhile are kept, and
+// Ctrl+S after the file is free takes it in ahead of them.
+class UnreadListFileTest : public ListEditingTest {
+protected:
+    void TearDown() override {
+        if (lock_ != INVALID_HANDLE_VALUE) CloseHandle(lock_);
+        ListEditingTest::TearDown();
+    }
+    HANDLE lock_ = INVALID_HANDLE_VALUE;
+};
+
+TEST_F(UnreadListFileTest, TheStatusLineTellsAndCtrlSTakesTheFileInOnceItIsFree) {
+    ASSERT_TRUE(WriteBytes(g_app.listPath, "\xEF\xBB\xBF# name,amount\nA,1\xE5\x85\x83\nB,2\xE5\x85\x83\n"));
+    lock_ = CreateFileW(g_app.listPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(lock_, INVALID_HANDLE_VALUE);
+    DestroyWindow(g_app.captionWindow);
+    DestroyWindow(g_app.controlPanel);
+    DrainMessages();
+    TakeQuitMessage();
+    LoadDonationList();
+    CreateMainWindows();  // as start-up does after loading
+    ShowWindow(g_app.controlPanel, SW_SHOW);
+    EXPECT_EQ(StatusWithoutTime().rfind(L"名单文件无法读取", 0), 0u) << StatusWithoutTime();
+
+    Type(kIdNameBox, L"张三");
+    Type(kIdAmountBox, L"100");
+    PressIn(Control(kIdAmountBox), VK_RETURN);
+    EXPECT_EQ(StatusWithoutTime(),
+              L"已追加 1 条名单 · 保存失败：名单文件无法读取，未覆盖它；当前名单已另存到 donations.txt.unsaved");
+    EXPECT_EQ(RowCount(), 1);
+
+    CloseHandle(lock_);
+    lock_ = INVALID_HANDLE_VALUE;
+    RouteKeyWith(VK_CONTROL, Control(kIdDonationTable), 'S');
+    EXPECT_EQ(StatusWithoutTime(), L"已应用并保存 · 名单文件已能读取，已载入其中 2 条");
+    ASSERT_EQ(RowCount(), 3);
+    EXPECT_EQ(Cell(0, 1), L"A");
+    EXPECT_EQ(Cell(2, 1), L"张三");
+    EXPECT_FALSE(FileExists(g_app.listPath + L".unsaved"));
+    EXPECT_EQ(ReadBytes(g_app.listPath + L".bak"), "\xEF\xBB\xBF# name,amount\nA,1\xE5\x85\x83\nB,2\xE5\x85\x83\n");
+}
+
+}  // namespace
