@@ -3,7 +3,8 @@
 
 #include <objidl.h>
 #include <gdiplus.h>
-#include <mmsystem.h>
+
+#include "platform/SystemTimer.h"
 
 #include "BenchTiming.h"
 
@@ -11,11 +12,11 @@ int wmain() {
     Gdiplus::GdiplusStartupInput input;
     ULONG_PTR token = 0;
     Gdiplus::GdiplusStartup(&token, &input, nullptr);
-    timeBeginPeriod(1);
+    BeginTimerPeriod(1);
     RunListBenchmarks();
     RunCaptionBenchmarks();
     RunTableBenchmarks();
-    timeEndPeriod(1);
+    EndTimerPeriod(1);
     Gdiplus::GdiplusShutdown(token);
     return 0;
 }

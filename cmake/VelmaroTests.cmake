@@ -36,3 +36,19 @@ add_test(NAME panel_screenshot
   COMMAND ${CMAKE_SOURCE_DIR}/tests/app/panel-screenshot.sh ${CMAKE_SOURCE_DIR}/tools/wine-run
           ${VELMARO_WINE_STATE} $<TARGET_FILE:velmaro> ${CMAKE_BINARY_DIR}/screenshots)
 set_tests_properties(panel_screenshot PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 180)
+
+# DLLs named like system DLLs, planted beside the real program by the next test.
+foreach(planted winmm uxtheme gdiplus d3d11 dxgi d2d1 dwrite dcomp version)
+  add_library(planted_${planted} SHARED ${CMAKE_SOURCE_DIR}/tests/planted/PlantedDll.c)
+  set_target_properties(planted_${planted} PROPERTIES OUTPUT_NAME ${planted} PREFIX ""
+                        LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/planted RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/planted)
+  target_compile_options(planted_${planted} PRIVATE ${VELMARO_WARNINGS})
+  target_link_options(planted_${planted} PRIVATE -static-libgcc)
+  list(APPEND VELMARO_PLANTED_DLLS planted_${planted})
+endforeach()
+
+# No DLL from the program's folder ever runs inside it.
+add_test(NAME planted_dlls
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/app/planted-dlls.sh ${CMAKE_SOURCE_DIR}/tools/wine-run
+          ${VELMARO_WINE_STATE} $<TARGET_FILE:velmaro> ${CMAKE_BINARY_DIR}/planted)
+set_tests_properties(planted_dlls PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 180)

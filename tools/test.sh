@@ -11,6 +11,9 @@ ninja -C "$ROOT/build" -j2
 configure_build "$ROOT/build-clang" clang-mingw-w64-x86_64.cmake -DVELMARO_WERROR=ON
 ninja -C "$ROOT/build-clang" -j2
 
+# A DLL imported at load time that is not a known DLL could be planted beside the exe.
+bash "$ROOT/tools/check-imports.sh" "$ROOT/build/velmaro.exe" "$ROOT/build-clang/velmaro.exe"
+
 # Every test executable runs its tests in a shuffled order, so that a test
 # leaning on what an earlier one left behind fails here. The seed is printed;
 # VELMARO_TEST_SEED=N replays that order.

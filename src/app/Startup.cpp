@@ -3,7 +3,6 @@
 #include <objidl.h>  // before gdiplus.h, which needs PROPID
 #include <gdiplus.h>
 #include <commctrl.h>
-#include <mmsystem.h>
 
 #include "app/Accelerators.h"
 #include "app/AppState.h"
@@ -18,6 +17,10 @@
 #include "list/ListFile.h"
 #include "panel/ControlPanel.h"
 #include "panel/StatusLine.h"
+#include "platform/CommonControls.h"
+#include "platform/GdiplusLibrary.h"
+#include "platform/SystemLibrary.h"
+#include "platform/SystemTimer.h"
 #include "settings/AppSettings.h"
 #include "settings/Hotkeys.h"
 #include "settings/SettingsFile.h"
@@ -38,7 +41,7 @@ void StartPlatform(HINSTANCE instance) {
     LARGE_INTEGER frequency{};
     QueryPerformanceFrequency(&frequency);
     g_app.counterFrequency = frequency.QuadPart;
-    timeBeginPeriod(1);
+    BeginTimerPeriod(1);
 
     Gdiplus::GdiplusStartupInput gdiplusInput;
     Gdiplus::GdiplusStartup(&g_app.gdiplusToken, &gdiplusInput, nullptr);
@@ -46,10 +49,14 @@ void StartPlatform(HINSTANCE instance) {
     MakeProcessDpiAware();
     g_app.dpiScale = DpiScaleFromDpi(SystemDpi());
 
+    InitialiseCommonControls();
+}
+
+void InitialiseCommonControls() {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES;
-    InitCommonControlsEx(&controls);
+    comctl::InitCommonControlsEx(&controls);
 }
 
 void FindProgramFiles() {
@@ -69,6 +76,7 @@ void LoadStartupData() {
 }
 
 void RegisterWindowClasses() {
+    InitialiseCommonControls();  // the panel's controls are of these classes
     HICON icon = LoadApplicationIcon(GetSystemMetrics(SM_CXICON));
     RegisterCaptionWindowClass(g_app.instance, icon);
     RegisterLargeCheckboxClass(g_app.instance);
@@ -114,10 +122,21 @@ void ShutdownPlatform() {
         Gdiplus::GdiplusShutdown(g_app.gdiplusToken);
         g_app.gdiplusToken = 0;
     }
-    timeEndPeriod(1);
+    EndTimerPeriod(1);
+}
+
+// The panel is made of common controls and the caption is drawn with GDI+:
+// without either there is nothing to show, so the operator is told why.
+bool SystemComponentsOrExplain() {
+    std::wstring missing;
+    if (LoadCommonControls(missing) && LoadGdiplus(missing)) return true;
+    const std::wstring text = L"无法加载系统组件 " + missing + L"，程序无法启动。\n请确认 Windows 系统文件完好。";
+    MessageBoxW(nullptr, text.c_str(), L"Velmaro", MB_ICONERROR | MB_OK);
+    return false;
 }
 
 int RunVelmaro(HINSTANCE instance, int showCommand) {
+    if (!SystemComponentsOrExplain()) return 1;
     StartPlatform(instance);
     FindProgramFiles();
     LoadStartupData();

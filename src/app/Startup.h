@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-// The whole program: start-up, the message loop, shutdown. Returns 0.
+// The whole program: start-up, the message loop, shutdown. Returns 0, or 1
+// when a system component it needs is missing (the operator is told).
 int RunVelmaro(HINSTANCE instance, int showCommand);
 
 // The folder part of a module path, without the separator; "." when the
@@ -17,7 +18,8 @@ std::wstring ProgramFolderFromModulePath(std::wstring_view modulePath);
 void StartPlatform(HINSTANCE instance);  // counter, timer resolution, GDI+, DPI, common controls
 void FindProgramFiles();                 // programFolder, listPath, settingsPath
 void LoadStartupData();                  // monitors, default settings, settings.ini, donations.txt
-void RegisterWindowClasses();
+void RegisterWindowClasses();                // with the common control classes first
+void InitialiseCommonControls();
 void CreateMainWindows();                // caption window, control panel, big icons, caption font
 void ShowMainWindows(int showCommand);
 void ShutdownPlatform();

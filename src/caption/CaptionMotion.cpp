@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <mmsystem.h>
 
 #include "app/AppState.h"
 #include "caption/CaptionPlacement.h"
 #include "caption/CaptionWindow.h"
 #include "caption/Monitors.h"
+#include "platform/SystemTimer.h"
 
 CaptionMotion g_motion;
 
@@ -50,14 +50,13 @@ void CALLBACK CaptionTimerCallback(UINT, UINT, DWORD_PTR window, DWORD_PTR, DWOR
 
 void StartCaptionClock(HWND window) {
     g_motion.framePending = 0;
-    g_motion.timerId = timeSetEvent(kFramePeriodMs, 1, CaptionTimerCallback, reinterpret_cast<DWORD_PTR>(window),
-                                    TIME_PERIODIC);
+    g_motion.timerId = StartPeriodicTimer(kFramePeriodMs, 1, CaptionTimerCallback, reinterpret_cast<DWORD_PTR>(window));
     if (g_motion.timerId == 0) SetTimer(window, kCaptionWindowTimer, kFramePeriodMs, nullptr);
 }
 
 void StopCaptionClock(HWND window) {
     if (g_motion.timerId != 0) {
-        timeKillEvent(g_motion.timerId);
+        StopPeriodicTimer(g_motion.timerId);
         g_motion.timerId = 0;
     }
     KillTimer(window, kCaptionWindowTimer);

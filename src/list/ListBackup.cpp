@@ -9,6 +9,7 @@
 #include "list/ListFile.h"
 #include "list/Utf8.h"
 #include "panel/StatusLine.h"
+#include "platform/CommonControls.h"
 
 std::string SerializeExport(const DonationList& list) {
     std::string bytes = "\xEF\xBB\xBF";
@@ -57,7 +58,7 @@ void ExportList() {
     dialog.nMaxFile = 260;
     dialog.lpstrDefExt = L"tsv";
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_EXPLORER;
-    if (!GetSaveFileNameW(&dialog)) return;
+    if (!comdlg::GetSaveFileNameW(&dialog)) return;
     const bool written = WriteExportFile(g_app.list, file);
     SetStatusText(written ? L"名单已导出" : L"导出失败，请检查路径", true);
 }

@@ -12,6 +12,7 @@
 #include "panel/ControlPanel.h"
 #include "panel/PanelColors.h"
 #include "panel/PanelIds.h"
+#include "platform/CommonControls.h"
 
 namespace {
 
@@ -97,9 +98,9 @@ LRESULT CALLBACK TableSubclassProc(HWND table, UINT message, WPARAM wParam, LPAR
             return CDRF_DODEFAULT;
         }
     } else if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(table, TableSubclassProc, id);
+        comctl::RemoveWindowSubclass(table, TableSubclassProc, id);
     }
-    return DefSubclassProc(table, message, wParam, lParam);
+    return comctl::DefSubclassProc(table, message, wParam, lParam);
 }
 
 LRESULT OnRowCustomDraw(NMLVCUSTOMDRAW& draw) {
@@ -175,7 +176,7 @@ std::wstring CountLabelText(size_t entries, size_t rows, bool searching) {
 }
 
 void SetUpDonationTable(HWND table) {
-    SetWindowSubclass(table, TableSubclassProc, kHeaderSubclassId, 0);
+    comctl::SetWindowSubclass(table, TableSubclassProc, kHeaderSubclassId, 0);
     const DWORD extended = LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP | LVS_EX_DOUBLEBUFFER;
     SendMessageW(table, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
     AttachRowImageList();
@@ -194,15 +195,15 @@ void SetUpDonationTable(HWND table) {
 void AttachRowImageList() {
     HWND table = DonationTableWindow();
     if (!table) return;
-    HIMAGELIST fresh = ImageList_Create(1, S(32), ILC_COLOR32, 1, 0);
+    HIMAGELIST fresh = comctl::ImageList_Create(1, S(32), ILC_COLOR32, 1, 0);
     SendMessageW(table, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(fresh));
-    if (g_rowImages) ImageList_Destroy(g_rowImages);
+    if (g_rowImages) comctl::ImageList_Destroy(g_rowImages);
     g_rowImages = fresh;
 }
 
 void DestroyRowImageList() {
     if (HWND table = DonationTableWindow()) SendMessageW(table, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
-    if (g_rowImages) ImageList_Destroy(g_rowImages);
+    if (g_rowImages) comctl::ImageList_Destroy(g_rowImages);
     g_rowImages = nullptr;
 }
 

@@ -1,11 +1,12 @@
 #include "panel/PanelChildren.h"
 
 #include <commctrl.h>
-#include <uxtheme.h>
 
 #include "app/AppState.h"
 #include "app/Dpi.h"
 #include "panel/ControlPanel.h"
+#include "platform/CommonControls.h"
+#include "platform/WindowTheme.h"
 
 namespace {
 
@@ -42,10 +43,10 @@ LRESULT CALLBACK PanelSliderProc(HWND window, UINT message, WPARAM wParam, LPARA
             return 0;
         }
         case WM_MOUSEHWHEEL: return 0;
-        case WM_NCDESTROY: RemoveWindowSubclass(window, PanelSliderProc, 1); break;
+        case WM_NCDESTROY: comctl::RemoveWindowSubclass(window, PanelSliderProc, 1); break;
         default: break;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return comctl::DefSubclassProc(window, message, wParam, lParam);
 }
 
 }  // namespace
@@ -81,8 +82,8 @@ HWND CreatePanelChild(HWND parent, const wchar_t* className, const wchar_t* text
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_app.instance, nullptr);
     if (!control) return nullptr;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(g_panel.uiFont.get()), FALSE);
-    SetWindowTheme(control, L"Explorer", nullptr);
-    if (isSlider) SetWindowSubclass(control, PanelSliderProc, 1, 0);
+    ApplyExplorerTheme(control);
+    if (isSlider) comctl::SetWindowSubclass(control, PanelSliderProc, 1, 0);
     if (isEdit) {
         WNDPROC previous = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PanelEditProc)));

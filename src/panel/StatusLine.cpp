@@ -11,6 +11,7 @@
 #include "panel/ControlPanel.h"
 #include "panel/PanelColors.h"
 #include "panel/PanelIds.h"
+#include "platform/CommonControls.h"
 
 namespace {
 
@@ -51,14 +52,14 @@ LRESULT CALLBACK StatusLineProc(HWND line, UINT message, WPARAM wParam, LPARAM l
         case WM_PAINT: PaintStatusLine(line); return 0;
         case WM_ERASEBKGND: return 1;  // the paint fills the whole line
         case WM_SETTEXT: {
-            const LRESULT result = DefSubclassProc(line, message, wParam, lParam);
+            const LRESULT result = comctl::DefSubclassProc(line, message, wParam, lParam);
             InvalidateRect(line, nullptr, FALSE);
             return result;
         }
-        case WM_NCDESTROY: RemoveWindowSubclass(line, StatusLineProc, id); break;
+        case WM_NCDESTROY: comctl::RemoveWindowSubclass(line, StatusLineProc, id); break;
         default: break;
     }
-    return DefSubclassProc(line, message, wParam, lParam);
+    return comctl::DefSubclassProc(line, message, wParam, lParam);
 }
 
 }  // namespace
@@ -101,5 +102,5 @@ std::wstring FitStatusText(const std::wstring& text, int width, size_t keepTail,
 }
 
 void AttachStatusLinePainter(HWND statusLine) {
-    if (statusLine) SetWindowSubclass(statusLine, StatusLineProc, kStatusSubclassId, 0);
+    if (statusLine) comctl::SetWindowSubclass(statusLine, StatusLineProc, kStatusSubclassId, 0);
 }

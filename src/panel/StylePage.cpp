@@ -15,6 +15,7 @@
 #include "panel/SettingsApply.h"
 #include "panel/SettingsControls.h"
 #include "panel/StatusLine.h"
+#include "platform/CommonControls.h"
 #include "settings/SettingsFile.h"
 
 namespace {
@@ -100,7 +101,7 @@ COLORREF PickColor(HWND owner, COLORREF colour) {
     dialog.rgbResult = colour;
     dialog.lpCustColors = g_customColours;
     dialog.Flags = CC_FULLOPEN | CC_RGBINIT;
-    return ChooseColorW(&dialog) ? dialog.rgbResult : colour;
+    return comdlg::ChooseColorW(&dialog) ? dialog.rgbResult : colour;
 }
 
 void ChooseCaptionFont() {
@@ -123,7 +124,7 @@ void ChooseCaptionFont() {
     dialog.lpLogFont = &font;
     dialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS;
     dialog.rgbColors = s.textColor;
-    if (!ChooseFontW(&dialog)) return;
+    if (!comdlg::ChooseFontW(&dialog)) return;
 
     s.fontFace = font.lfFaceName;
     s.bold = font.lfWeight > 599;
