@@ -6,6 +6,8 @@
 #include "app/Dpi.h"
 #include "app/Startup.h"
 #include "panel/ControlPanel.h"
+#include "platform/GdiplusLibrary.h"
+#include "platform/SystemLibrary.h"
 
 namespace {
 
@@ -15,6 +17,28 @@ TEST(Startup, ProgramFolderIsTheModulePathUpToItsLastSeparator) {
     EXPECT_EQ(ProgramFolderFromModulePath(L"D:/velmaro.exe"), L"D:");
     EXPECT_EQ(ProgramFolderFromModulePath(L"velmaro.exe"), L".");
     EXPECT_EQ(ProgramFolderFromModulePath(L""), L".");
+}
+
+// A DLL or function that cannot be had fills no slot and is named, so start-up
+// can tell the operator what is missing instead of calling a null pointer.
+TEST(SystemLibrary, EverySlotOrNoneAndWhatIsMissingIsNamed) {
+    void* tick = nullptr;
+    void* none = nullptr;
+    const SystemFunction mixed[] = {{"GetTickCount", &tick}, {"NoSuchFunctionAnywhere", &none}};
+    std::wstring missing;
+    EXPECT_FALSE(LoadSystemFunctions(L"kernel32.dll", mixed, 2, missing));
+    EXPECT_EQ(missing, L"kernel32.dll!NoSuchFunctionAnywhere");
+    EXPECT_EQ(tick, nullptr);
+
+    EXPECT_FALSE(LoadSystemFunctions(L"velmaro-no-such-library.dll", mixed, 1, missing));
+    EXPECT_EQ(missing, L"velmaro-no-such-library.dll");
+
+    const SystemFunction present[] = {{"GetTickCount", &tick}};
+    EXPECT_TRUE(LoadSystemFunctions(L"kernel32.dll", present, 1, missing));
+    EXPECT_EQ(tick, reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetTickCount")));
+    EXPECT_TRUE(missing.empty());
+
+    EXPECT_TRUE(LoadGdiplus(missing)) << missing;
 }
 
 TEST(Startup, DpiScaleNeverGoesBelowOne) {
