@@ -1,6 +1,7 @@
 #include "app/Playback.h"
 
 #include "app/AppState.h"
+#include "app/ExitGuard.h"
 #include "caption/CaptionMotion.h"
 #include "panel/ControlPanel.h"
 #include "panel/PanelIds.h"
@@ -55,6 +56,12 @@ void ShowControlPanel() {
 bool PanelCanBeBroughtBack() { return g_app.notifyIcon.cbSize != 0 || g_app.registeredHotkeyCount > 0; }
 
 void ExitProgram() {
+    // Nothing is torn down before the list is safe or the operator has chosen.
+    if (!SaveBeforeExit()) return;
+    LeaveProgram();
+}
+
+void LeaveProgram() {
     g_app.exiting = true;
     if (g_app.controlPanel) UnregisterHotkeys(g_app.controlPanel);
     g_app.registeredHotkeyCount = 0;

@@ -19,5 +19,10 @@ void ShowControlPanel();
 // (the tray icon or a global hotkey).
 bool PanelCanBeBroughtBack();
 
-// The exit path: unregisters, saves, destroys both windows; the loop then ends.
+// The exit path: saves first and, while the list is not saved, asks the
+// operator (who may stay); then unregisters, saves, destroys both windows,
+// and the loop ends.
 void ExitProgram();
+
+// The exit path's teardown alone, without a question (the session is ending).
+void LeaveProgram();

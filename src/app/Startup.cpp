@@ -7,7 +7,9 @@
 #include "app/Accelerators.h"
 #include "app/AppState.h"
 #include "app/Dpi.h"
+#include "app/ExitGuard.h"
 #include "app/MessageLoop.h"
+#include "app/SingleInstance.h"
 #include "app/Tray.h"
 #include "caption/CaptionFont.h"
 #include "caption/CaptionPlacement.h"
@@ -95,8 +97,10 @@ void CreateMainWindows() {
         if (window) SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
     }
     RebuildCaptionFont();
-    const std::wstring listNote = ListStartupStatus();
-    if (!listNote.empty()) SetStatusText(listNote, true);
+    std::wstring note = ListStartupStatus();
+    const std::wstring fallback = SessionFallbackNote(g_app.listPath);
+    if (!fallback.empty()) note = note.empty() ? fallback : note + L" · " + fallback;
+    if (!note.empty()) SetStatusText(note, true);
 }
 
 void ShowMainWindows(int showCommand) {
@@ -137,8 +141,15 @@ bool SystemComponentsOrExplain() {
 
 int RunVelmaro(HINSTANCE instance, int showCommand) {
     if (!SystemComponentsOrExplain()) return 1;
-    StartPlatform(instance);
+    // Before anything else is made: a second start in the same folder only
+    // brings the running program forward.
     FindProgramFiles();
+    UniqueHandle folderClaim;
+    if (!ClaimProgramFolder(g_app.programFolder, folderClaim)) {
+        BringFirstInstanceForward(g_app.programFolder);
+        return 0;
+    }
+    StartPlatform(instance);
     LoadStartupData();
     RegisterWindowClasses();
     CreateMainWindows();

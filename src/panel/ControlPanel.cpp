@@ -7,7 +7,9 @@
 
 #include "app/AppState.h"
 #include "app/Dpi.h"
+#include "app/ExitGuard.h"
 #include "app/Playback.h"
+#include "app/SingleInstance.h"
 #include "app/Tray.h"
 #include "app/WindowClass.h"
 #include "settings/Hotkeys.h"
@@ -179,6 +181,21 @@ LRESULT OnClose(HWND window) {
     return 0;
 }
 
+// Windows is logging off or shutting down: no question can be asked any more.
+LRESULT OnEndSession(bool ending) {
+    if (!ending) return 0;
+    SaveForSessionEnd();
+    LeaveProgram();
+    return 0;
+}
+
+// A second start in our folder asks us to come forward instead of running twice.
+LRESULT OnShowPanelRequest(uint64_t folderKey) {
+    if (folderKey != ProgramFolderKey(g_app.programFolder)) return 0;
+    ShowControlPanel();
+    return kShowPanelAnswer;
+}
+
 LRESULT OnDestroy(HWND window) {
     g_panel.panelReady = false;
     if (g_app.helpWindow) DestroyWindow(g_app.helpWindow);
@@ -227,13 +244,17 @@ LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_NOTIFY: return OnPanelNotify(*reinterpret_cast<NMHDR*>(lParam));
         case WM_DISPLAYCHANGE: HandleDisplayChange(); return 0;
         case WM_CLOSE: return OnClose(window);
+        case WM_QUERYENDSESSION: SaveForSessionEnd(); return TRUE;
+        case WM_ENDSESSION: return OnEndSession(wParam != FALSE);
         case WM_DESTROY: return OnDestroy(window);
         case WM_COMMAND: return OnPanelCommand(LOWORD(wParam), HIWORD(wParam));
         case WM_HOTKEY:
             if (HandleHotkey(static_cast<int>(wParam))) return 0;
             return DefWindowProcW(window, message, wParam, lParam);
         case kTrayCallbackMessage: OnTrayCallback(lParam); return 0;
-        default: return DefWindowProcW(window, message, wParam, lParam);
+        default:
+            if (message == ShowPanelMessage()) return OnShowPanelRequest(static_cast<uint64_t>(lParam));
+            return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 

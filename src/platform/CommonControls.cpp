@@ -11,6 +11,7 @@ struct ControlFunctions {
     decltype(&::DefSubclassProc) defSubclassProc = nullptr;
     decltype(&::ImageList_Create) imageListCreate = nullptr;
     decltype(&::ImageList_Destroy) imageListDestroy = nullptr;
+    decltype(&::TaskDialogIndirect) taskDialogIndirect = nullptr;  // version 6 only: optional
     bool loaded = false;
     std::wstring missing;
 };
@@ -26,6 +27,11 @@ ControlFunctions LoadControlFunctions() {
         {"ImageList_Destroy", reinterpret_cast<void**>(&f.imageListDestroy)},
     };
     f.loaded = LoadSystemFunctions(L"comctl32.dll", table, sizeof(table) / sizeof(table[0]), f.missing);
+    if (f.loaded) {
+        const SystemFunction optional[] = {{"TaskDialogIndirect", reinterpret_cast<void**>(&f.taskDialogIndirect)}};
+        std::wstring absent;
+        LoadSystemFunctions(L"comctl32.dll", optional, 1, absent);
+    }
     return f;
 }
 
@@ -92,6 +98,11 @@ HIMAGELIST ImageList_Create(int width, int height, UINT flags, int initial, int 
 }
 
 BOOL ImageList_Destroy(HIMAGELIST list) { return Controls().loaded && Controls().imageListDestroy(list); }
+
+HRESULT TaskDialogIndirect(const TASKDIALOGCONFIG* config, int* button, int* radio, BOOL* verified) {
+    if (!Controls().taskDialogIndirect) return E_NOTIMPL;
+    return Controls().taskDialogIndirect(config, button, radio, verified);
+}
 
 }  // namespace comctl
 

@@ -22,6 +22,8 @@ BOOL RemoveWindowSubclass(HWND window, SUBCLASSPROC procedure, UINT_PTR id);
 LRESULT DefSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 HIMAGELIST ImageList_Create(int width, int height, UINT flags, int initial, int grow);
 BOOL ImageList_Destroy(HIMAGELIST list);
+// E_NOTIMPL where Common Controls 6 is missing; callers then ask by message box.
+HRESULT TaskDialogIndirect(const TASKDIALOGCONFIG* config, int* button, int* radio, BOOL* verified);
 }  // namespace comctl
 
 // The common dialogs; without comdlg32.dll each acts as if cancelled.
