@@ -52,3 +52,9 @@ add_test(NAME planted_dlls
   COMMAND ${CMAKE_SOURCE_DIR}/tests/app/planted-dlls.sh ${CMAKE_SOURCE_DIR}/tools/wine-run
           ${VELMARO_WINE_STATE} $<TARGET_FILE:velmaro> ${CMAKE_BINARY_DIR}/planted)
 set_tests_properties(planted_dlls PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 180)
+
+# Two real processes in one folder, and one in another.
+add_test(NAME second_instance
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/app/second-instance.sh ${CMAKE_SOURCE_DIR}/tools/wine-run
+          ${VELMARO_WINE_STATE} $<TARGET_FILE:velmaro>)
+set_tests_properties(second_instance PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 180)

@@ -203,7 +203,14 @@ TEST_F(SessionEndTest, AListThatCannotBeSavedGoesBesideItAndTheNextStartSaysWher
     ASSERT_EQ(ReadDonationListFile(fallback, L"元", kept), ListReadResult::Loaded);
     EXPECT_EQ(kept.size(), 2u);
     EXPECT_EQ(ReadBytes(g_app.listPath), saved_);
-    EXPECT_EQ(SessionFallbackNote(g_app.listPath), L"上次 Windows 关机时名单未能保存到名单文件，完整名单已另存在 " + fallback);
+    const std::wstring note = L"上次 Windows 关机时名单未能保存到名单文件，完整名单已另存在 " + fallback;
+    EXPECT_EQ(SessionFallbackNote(g_app.listPath), note);
+
+    // The next start says so in the status line.
+    TakeQuitMessage();
+    g_app.exiting = false;
+    CreateMainWindows();
+    EXPECT_EQ(g_app.statusText.substr(0, note.size()), note);
 }
 
 TEST_F(SessionEndTest, AFolderThatCannotBeWrittenSendsTheListToLocalAppData) {

@@ -4,6 +4,7 @@
 
 #include "app/Accelerators.h"
 #include "app/Dpi.h"
+#include "app/SingleInstance.h"
 #include "app/Startup.h"
 #include "panel/ControlPanel.h"
 #include "platform/GdiplusLibrary.h"
@@ -39,6 +40,21 @@ TEST(SystemLibrary, EverySlotOrNoneAndWhatIsMissingIsNamed) {
     EXPECT_TRUE(missing.empty());
 
     EXPECT_TRUE(LoadGdiplus(missing)) << missing;
+}
+
+TEST(SingleInstance, OneKeyPerFolderHoweverItIsSpelled) {
+    const uint64_t key = ProgramFolderKey(L"C:\\Events\\Velmaro");
+    EXPECT_EQ(ProgramFolderKey(L"c:\\events\\VELMARO"), key);
+    EXPECT_EQ(ProgramFolderKey(L"C:/Events/Velmaro/"), key);
+    EXPECT_EQ(ProgramFolderKey(L"C:\\Events\\Other\\..\\Velmaro"), key);
+    EXPECT_NE(ProgramFolderKey(L"C:\\Events\\Velmaro2"), key);
+    EXPECT_NE(ProgramFolderKey(L"D:\\Events\\Velmaro"), key);
+
+    UniqueHandle first;
+    UniqueHandle second;
+    EXPECT_TRUE(ClaimProgramFolder(L"C:\\velmaro-claim-test", first));
+    EXPECT_FALSE(ClaimProgramFolder(L"c:/VELMARO-claim-test/", second));
+    EXPECT_TRUE(ClaimProgramFolder(L"C:\\velmaro-claim-test-2", second));
 }
 
 TEST(Startup, DpiScaleNeverGoesBelowOne) {
