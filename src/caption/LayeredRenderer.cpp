@@ -116,8 +116,12 @@ bool LayeredCaptionRenderer::MeasureForNewFont(int width, int height, double bud
         if (!pendingMeasured_.count(text)) pendingMeasured_.emplace(text, pendingText_.Measure(measureDc, text));
     }
     if (measureDc) DeleteDC(measureDc);
-    // A frame that measured for most of its budget leaves the rebuild to the next one.
-    if (pendingNext_ < pendingTexts_.size() || spent() >= budgetMs / 2) return false;
+    if (pendingNext_ < pendingTexts_.size()) return false;
+    // A frame that measured for most of its budget leaves the rebuild of a long
+    // list to the next one; a short list's rebuild costs next to nothing, so it
+    // changes in this frame however slowly a new font was made.
+    constexpr size_t kShortContent = 256;
+    if (pendingTexts_.size() > kShortContent && spent() >= budgetMs / 2) return false;
 
     // Every text is measured: the new font takes over, and the rebuild finds it warm.
     style_ = pendingStyle_;
