@@ -9,8 +9,8 @@
 
 #include "BenchTiming.h"
 #include "app/AppState.h"
-#include "list/AmountText.h"
-#include "list/ListFile.h"
+#include "core/list/AmountText.h"
+#include "list/ListStore.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "KeyInput.h"
 #include "ProgramWindowsTest.h"
-#include "app/WindowText.h"
+#include "platform/WindowText.h"
 #include "panel/PanelIds.h"
 
 class TableTest : public ProgramWindowsTest {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/FileIo.h"
+#include "platform/FileIo.h"
 
 class TestFolder {
 public:

@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "app/WinHandles.h"
+#include "platform/WinHandles.h"
 #include "caption/Monitors.h"
-#include "list/DonationList.h"
-#include "list/UndoHistory.h"
-#include "settings/AppSettings.h"
+#include "core/list/DonationList.h"
+#include "core/list/UndoHistory.h"
+#include "settings/SettingsState.h"
 
 // What the program knows about the list file beyond its contents.
 struct ListFileStatus {

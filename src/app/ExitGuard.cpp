@@ -4,8 +4,8 @@
 
 #include "app/AppState.h"
 #include "app/ExitQuestion.h"
-#include "app/FileIo.h"
-#include "list/ListFile.h"
+#include "platform/FileIo.h"
+#include "list/ListStore.h"
 #include "settings/SettingsFile.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "list/DonationList.h"
+#include "core/list/DonationList.h"
 
 enum class ExitChoice { RetrySave, SaveElsewhere, ExitAnyway, StayOpen };
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/WinHandles.h"
+#include "platform/WinHandles.h"
 
 // A key for the folder that two spellings of the same path share (case,
 // "/" for "\", a trailing separator).

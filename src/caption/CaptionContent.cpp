@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "app/AppState.h"
-#include "app/Dpi.h"
+#include "platform/Dpi.h"
 #include "caption/Monitors.h"
 
 void InvalidateCaptionLayout() {

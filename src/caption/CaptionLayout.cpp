@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/AppState.h"
-#include "list/AmountText.h"
+#include "core/list/AmountText.h"
 
 CaptionContent CurrentCaptionContent() {
     const AppSettings& s = g_app.settings;

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/AppSettings.h"
+#include "settings/SettingsState.h"
 
 enum class CaptionRunKind { Title, Name, Amount, Separator, EmptyNotice };
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "caption/Monitors.h"
-#include "settings/AppSettings.h"
+#include "settings/SettingsState.h"
 
 // How close to the work area's bottom a caption counts as sitting on it.
 int BottomSnapDistance(int workHeight);

@@ -1,7 +1,7 @@
 #include "caption/CaptionWindow.h"
 
 #include "app/AppState.h"
-#include "app/WindowClass.h"
+#include "platform/WindowClass.h"
 #include "caption/CaptionLayout.h"
 #include "caption/CaptionMotion.h"
 

@@ -7,7 +7,7 @@
 #include "app/AppState.h"
 #include "caption/CaptionFont.h"
 #include "caption/CaptionMotion.h"
-#include "caption/StripTiles.h"
+#include "core/caption/StripTiles.h"
 
 LayeredCaptionRenderer g_layeredRenderer;
 

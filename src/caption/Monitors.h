@@ -7,27 +7,13 @@
 #include <string>
 #include <vector>
 
-struct MonitorEntry {
-    HMONITOR handle = nullptr;
-    RECT monitorRect{};
-    RECT workArea{};
-    std::wstring deviceName;
-    bool primary = false;
-};
-
-// Ascending by device name, code unit by code unit; a prefix sorts first.
-void SortMonitorsByDeviceName(std::vector<MonitorEntry>& monitors);
+#include "core/caption/MonitorList.h"
 
 // Rebuilds AppState.monitors from the desktop's monitors.
 void RefreshMonitorList();
 
-// Height of the target's monitor rectangle over the primary's, 0.5..4;
-// 1 when either is unknown.
-double ScreenScaleIn(const std::vector<MonitorEntry>& monitors, int targetIndex);
+// ScreenScaleIn for the live monitor list and target.
 double ScreenScale();
-
-// The target-screen list's text for an entry: "显示器 1（主屏）  1920×1080".
-std::wstring MonitorListText(const MonitorEntry& entry);
 
 // Fills the panel's target-screen list and selects the target.
 void FillTargetScreenCombo();

@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "app/AppState.h"
-#include "app/WindowClass.h"
-#include "app/Dpi.h"
-#include "app/WinHandles.h"
-#include "help/HelpChapters.h"
+#include "platform/WindowClass.h"
+#include "platform/Dpi.h"
+#include "platform/WinHandles.h"
+#include "core/help/HelpChapters.h"
 #include "panel/PanelColors.h"
 
 namespace {

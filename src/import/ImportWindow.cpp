@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "app/AppState.h"
-#include "app/WindowText.h"
-#include "app/WindowClass.h"
-#include "app/Dpi.h"
+#include "platform/WindowText.h"
+#include "platform/WindowClass.h"
+#include "platform/Dpi.h"
 #include "list/ListEditing.h"
-#include "list/ListFile.h"
+#include "list/ListStore.h"
 #include "panel/ControlPanel.h"
 #include "panel/OwnerDrawnButton.h"
 #include "panel/PanelChildren.h"

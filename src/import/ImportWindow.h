@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "import/ImportCheck.h"
+#include "core/import/ImportCheck.h"
 
 constexpr wchar_t kImportWindowClass[] = L"V2ImportWindow";
 

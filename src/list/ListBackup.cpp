@@ -4,10 +4,10 @@
 #include <commdlg.h>
 
 #include "app/AppState.h"
-#include "app/FileIo.h"
+#include "platform/FileIo.h"
 #include "list/ListEditing.h"
-#include "list/ListFile.h"
-#include "list/Utf8.h"
+#include "list/ListStore.h"
+#include "core/list/Utf8.h"
 #include "panel/StatusLine.h"
 #include "platform/CommonControls.h"
 

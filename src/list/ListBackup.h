@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "list/DonationList.h"
+#include "core/list/DonationList.h"
 
 // The export file's bytes: a UTF-8 byte-order mark, then "name<TAB>amount"
 // with CR LF per entry, amounts as stored.

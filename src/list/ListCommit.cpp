@@ -2,7 +2,7 @@
 // status line can never disagree about the list.
 #include "app/AppState.h"
 #include "caption/CaptionContent.h"
-#include "list/ListFile.h"
+#include "list/ListStore.h"
 #include "panel/DonationTable.h"
 #include "panel/StatusLine.h"
 

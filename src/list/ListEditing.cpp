@@ -1,33 +1,17 @@
 #include "list/ListEditing.h"
 
 #include <algorithm>
-#include <functional>
 
 #include "app/AppState.h"
-#include "app/WindowText.h"
-#include "list/AmountText.h"
-#include "list/ListFile.h"
+#include "platform/WindowText.h"
+#include "list/AmountWithSettings.h"
+#include "list/ListStore.h"
 #include "panel/DonationTable.h"
 #include "panel/PanelFocus.h"
 #include "panel/PanelIds.h"
 #include "panel/StatusLine.h"
 
-void PushSnapshot(UndoHistory& history, const DonationList& current) {
-    while (history.undo.size() >= UndoHistory::kMaxSnapshots) history.undo.erase(history.undo.begin());
-    history.undo.push_back(current);
-    history.redo.clear();
-}
-
 namespace {
-
-// Moves the newest snapshot of `from` into the list; the list goes onto `to`.
-bool SwapWithNewest(std::vector<DonationList>& from, std::vector<DonationList>& to, DonationList& list) {
-    if (from.empty()) return false;
-    to.push_back(std::move(list));
-    list = std::move(from.back());
-    from.pop_back();
-    return true;
-}
 
 HWND PanelControl(int id) { return g_app.controlPanel ? GetDlgItem(g_app.controlPanel, id) : nullptr; }
 
@@ -62,16 +46,6 @@ HWND EndCellEdit(bool cancel) {
 }
 
 }  // namespace
-
-bool StepBack(UndoHistory& history, DonationList& list) { return SwapWithNewest(history.undo, history.redo, list); }
-
-bool StepForward(UndoHistory& history, DonationList& list) { return SwapWithNewest(history.redo, history.undo, list); }
-
-std::vector<size_t> DeletionOrder(std::vector<size_t> indices) {
-    std::sort(indices.begin(), indices.end(), std::greater<size_t>());
-    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
-    return indices;
-}
 
 void PushUndoSnapshot() { PushSnapshot(g_app.undoHistory, g_app.list); }
 

@@ -3,20 +3,9 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
-#include "list/DonationList.h"
-#include "list/UndoHistory.h"
-
-// The history steps on their own, so they can be checked without windows.
-// Records `current` before a change; the oldest snapshot goes beyond 30.
-void PushSnapshot(UndoHistory& history, const DonationList& current);
-// Swaps `list` with the newest undo (redo) snapshot; false when there is none.
-bool StepBack(UndoHistory& history, DonationList& list);
-bool StepForward(UndoHistory& history, DonationList& list);
-
-// Each index once, largest first, so removing in this order keeps the rest valid.
-std::vector<size_t> DeletionOrder(std::vector<size_t> indices);
+#include "core/list/DonationList.h"
+#include "core/list/UndoHistory.h"
 
 // Called by every list command just before it changes the list.
 void PushUndoSnapshot();

@@ -5,9 +5,9 @@
 // the same pending-file steps) and comes back ahead of nothing: the file's
 // entries are taken in first as soon as the file can be read again.
 #include "app/AppState.h"
-#include "app/FileIo.h"
+#include "platform/FileIo.h"
 #include "list/ListEditing.h"
-#include "list/ListFile.h"
+#include "list/ListStore.h"
 
 namespace {
 

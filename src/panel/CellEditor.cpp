@@ -6,7 +6,7 @@
 #include <commctrl.h>
 
 #include "app/AppState.h"
-#include "app/Dpi.h"
+#include "platform/Dpi.h"
 #include "list/ListEditing.h"
 #include "panel/DonationTable.h"
 #include "panel/PanelChildren.h"

@@ -6,15 +6,15 @@
 #include <commctrl.h>
 
 #include "app/AppState.h"
-#include "app/Dpi.h"
+#include "platform/Dpi.h"
 #include "app/ExitGuard.h"
 #include "app/Playback.h"
 #include "app/SingleInstance.h"
 #include "app/Tray.h"
-#include "app/WindowClass.h"
+#include "platform/WindowClass.h"
 #include "settings/Hotkeys.h"
 #include "caption/CaptionPlacement.h"
-#include "list/ListFile.h"
+#include "core/list/ListFile.h"
 #include "panel/LargeCheckbox.h"
 #include "panel/OwnerDrawnButton.h"
 #include "panel/PanelColors.h"

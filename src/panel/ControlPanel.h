@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "app/WinHandles.h"
+#include "platform/WinHandles.h"
 
 constexpr wchar_t kControlPanelClass[] = L"VelmaroControlPanel";
 constexpr wchar_t kLargeCheckboxClass[] = L"VelmaroLargeCheckbox";

@@ -5,9 +5,9 @@
 #include <commctrl.h>
 
 #include "app/AppState.h"
-#include "app/WindowText.h"
-#include "app/Dpi.h"
-#include "list/AmountText.h"
+#include "platform/WindowText.h"
+#include "platform/Dpi.h"
+#include "list/AmountWithSettings.h"
 #include "panel/CellEditor.h"
 #include "panel/ControlPanel.h"
 #include "panel/PanelColors.h"

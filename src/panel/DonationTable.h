@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "list/DonationList.h"
+#include "core/list/DonationList.h"
 
 // The table window of the control panel, or null.
 HWND DonationTableWindow();

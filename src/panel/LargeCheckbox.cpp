@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/AppState.h"
-#include "app/Dpi.h"
+#include "platform/Dpi.h"
 #include "panel/ControlPanel.h"
 
 namespace {

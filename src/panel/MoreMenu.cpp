@@ -5,7 +5,7 @@
 #include "list/ListBackup.h"
 #include "list/ListEditing.h"
 #include "panel/PanelIds.h"
-#include "settings/AppSettings.h"
+#include "settings/SettingsState.h"
 
 void ShowMoreMenu() {
     HWND panel = g_app.controlPanel;

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "app/AppState.h"
-#include "app/Dpi.h"
-#include "app/WindowText.h"
-#include "list/AmountText.h"
+#include "platform/Dpi.h"
+#include "platform/WindowText.h"
+#include "core/list/AmountText.h"
 #include "panel/ControlPanel.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "app/AppState.h"
-#include "app/Dpi.h"
+#include "platform/Dpi.h"
 #include "panel/ControlPanel.h"
 #include "platform/CommonControls.h"
 #include "platform/WindowTheme.h"

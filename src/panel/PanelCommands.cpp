@@ -8,7 +8,7 @@
 #include "caption/CaptionPlacement.h"
 #include "import/ImportWindow.h"
 #include "list/ListEditing.h"
-#include "list/ListFile.h"
+#include "list/ListStore.h"
 #include "panel/ControlPanel.h"
 #include "panel/DonationTable.h"
 #include "panel/MoreMenu.h"
@@ -20,7 +20,7 @@
 #include "panel/SettingsPages.h"
 #include "panel/StatusLine.h"
 #include "panel/StylePage.h"
-#include "settings/AppSettings.h"
+#include "settings/SettingsState.h"
 #include "settings/Hotkeys.h"
 #include "settings/SettingsFile.h"
 

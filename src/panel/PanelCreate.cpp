@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "app/AppState.h"
-#include "app/WindowClass.h"
+#include "platform/WindowClass.h"
 #include "caption/preview/PreviewPane.h"
 #include "panel/ControlPanel.h"
 #include "panel/DonationTable.h"

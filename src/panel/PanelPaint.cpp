@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/Dpi.h"
-#include "app/WinHandles.h"
+#include "platform/Dpi.h"
+#include "platform/WinHandles.h"
 #include "panel/PanelColors.h"
 
 namespace {

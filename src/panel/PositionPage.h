@@ -1,7 +1,7 @@
 // The actions of the 位置布局 page: the dock presets and the four sliders.
 #pragma once
 
-#include "settings/AppSettings.h"
+#include "settings/SettingsState.h"
 
 // "贴近顶部" / "贴近底部": the caption to the top or bottom of the target
 // screen's work area, at the distance that edge remembers.

@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "app/AppState.h"
-#include "app/WindowText.h"
+#include "platform/WindowText.h"
 #include "caption/CaptionContent.h"
 #include "caption/CaptionFont.h"
 #include "caption/CaptionMotion.h"
 #include "caption/CaptionPlacement.h"
-#include "list/AmountText.h"
+#include "core/list/AmountText.h"
 #include "panel/ControlPanel.h"
 #include "panel/PanelIds.h"
 #include "panel/SettingsControls.h"

@@ -11,9 +11,9 @@
 #include <commctrl.h>
 
 #include "app/AppState.h"
-#include "app/WindowText.h"
+#include "platform/WindowText.h"
 #include "app/Playback.h"
-#include "list/AmountText.h"
+#include "core/list/AmountText.h"
 #include "panel/ControlPanel.h"
 #include "panel/PanelIds.h"
 

@@ -6,8 +6,8 @@
 #include <commctrl.h>
 
 #include "app/AppState.h"
-#include "app/WindowText.h"
-#include "app/WinHandles.h"
+#include "platform/WindowText.h"
+#include "platform/WinHandles.h"
 #include "panel/ControlPanel.h"
 #include "panel/PanelColors.h"
 #include "panel/PanelIds.h"

@@ -4,7 +4,7 @@
 
 #include "app/AppState.h"
 #include "app/Playback.h"
-#include "list/AmountText.h"
+#include "core/list/AmountText.h"
 #include "panel/SettingsControls.h"
 #include "settings/SettingsFile.h"
 

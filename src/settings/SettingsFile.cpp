@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "app/AppState.h"
-#include "app/FileIo.h"
-#include "settings/IniDocument.h"
-#include "settings/SettingsKeys.h"
+#include "platform/FileIo.h"
+#include "core/settings/IniDocument.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace {
 

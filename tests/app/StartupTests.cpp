@@ -3,7 +3,7 @@
 #include <set>
 
 #include "app/Accelerators.h"
-#include "app/Dpi.h"
+#include "platform/Dpi.h"
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
 #include "panel/ControlPanel.h"

@@ -9,7 +9,7 @@
 #include "ProgramWindowsTest.h"
 #include "app/Accelerators.h"
 #include "app/AppState.h"
-#include "app/Dpi.h"
+#include "platform/Dpi.h"
 #include "app/MessageLoop.h"
 #include "app/Startup.h"
 #include "caption/CaptionMotion.h"

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "ProgramWindowsTest.h"
-#include "app/FileIo.h"
+#include "platform/FileIo.h"
 #include "caption/preview/PreviewPane.h"
 #include "panel/ControlPanel.h"
 #include "panel/PanelIds.h"
-#include "settings/AppSettings.h"
+#include "settings/SettingsState.h"
 
 namespace {
 

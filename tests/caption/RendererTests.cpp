@@ -7,7 +7,7 @@
 #include "app/AppState.h"
 #include "caption/CaptionMotion.h"
 #include "caption/LayeredRenderer.h"
-#include "caption/StripTiles.h"
+#include "core/caption/StripTiles.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "app/AppState.h"
 #include "caption/CaptionContent.h"
 #include "caption/CaptionMotion.h"
-#include "caption/StripTiles.h"
+#include "core/caption/StripTiles.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "KeyInput.h"
 #include "TableTestHelpers.h"
-#include "help/HelpChapters.h"
+#include "core/help/HelpChapters.h"
 #include "help/HelpWindow.h"
 
 namespace {

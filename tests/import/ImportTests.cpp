@@ -4,7 +4,7 @@
 
 #include "Confirmation.h"
 #include "TableTestHelpers.h"
-#include "import/ImportCheck.h"
+#include "core/import/ImportCheck.h"
 #include "import/ImportWindow.h"
 #include "list/ListEditing.h"
 

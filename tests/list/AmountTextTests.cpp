@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/AppState.h"
-#include "list/AmountText.h"
+#include "list/AmountWithSettings.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include "CommonDialogs.h"
 #include "Confirmation.h"
 #include "TableTestHelpers.h"
-#include "app/FileIo.h"
+#include "platform/FileIo.h"
 #include "list/ListBackup.h"
 #include "list/ListEditing.h"
-#include "list/ListFile.h"
+#include "list/ListStore.h"
 #include "panel/DonationTable.h"
 #include "panel/MoreMenu.h"
 

@@ -5,9 +5,9 @@
 
 #include "Confirmation.h"
 #include "TableTestHelpers.h"
-#include "app/FileIo.h"
+#include "platform/FileIo.h"
 #include "list/ListEditing.h"
-#include "list/ListFile.h"
+#include "list/ListStore.h"
 #include "panel/DonationTable.h"
 #include "panel/MoreMenu.h"
 

@@ -2,7 +2,7 @@
 
 #include "TestFolder.h"
 #include "app/AppState.h"
-#include "list/ListFile.h"
+#include "list/ListStore.h"
 
 namespace {
 

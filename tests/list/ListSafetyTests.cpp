@@ -7,9 +7,9 @@
 
 #include "TestFolder.h"
 #include "app/AppState.h"
-#include "list/AmountText.h"
+#include "core/list/AmountText.h"
 #include "list/ListEditing.h"
-#include "list/ListFile.h"
+#include "list/ListStore.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "list/Utf8.h"
+#include "core/list/Utf8.h"
 
 namespace {
 

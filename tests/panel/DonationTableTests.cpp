@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "TableTestHelpers.h"
-#include "app/Dpi.h"
+#include "platform/Dpi.h"
 #include "list/ListEditing.h"
-#include "list/ListFile.h"
+#include "list/ListStore.h"
 #include "panel/CellEditor.h"
 #include "panel/ControlPanel.h"
 #include "panel/DonationTable.h"

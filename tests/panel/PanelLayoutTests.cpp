@@ -11,7 +11,7 @@
 #include "KeyInput.h"
 #include "ProgramWindowsTest.h"
 #include "app/Accelerators.h"
-#include "app/Dpi.h"
+#include "platform/Dpi.h"
 #include "panel/ControlPanel.h"
 #include "panel/OwnerDrawnButton.h"
 #include "panel/PanelColors.h"

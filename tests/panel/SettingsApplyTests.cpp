@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TableTestHelpers.h"
-#include "app/FileIo.h"
+#include "platform/FileIo.h"
 #include "panel/ControlPanel.h"
 #include "panel/SettingsControls.h"
 

@@ -10,8 +10,8 @@
 #include "FakeMonitors.h"
 #include "TestFolder.h"
 #include "app/AppState.h"
-#include "list/Utf8.h"
-#include "settings/IniDocument.h"
+#include "core/list/Utf8.h"
+#include "core/settings/IniDocument.h"
 #include "settings/SettingsFile.h"
 
 namespace {

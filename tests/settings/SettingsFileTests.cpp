@@ -3,7 +3,7 @@
 #include "FakeMonitors.h"
 #include "TestFolder.h"
 #include "app/AppState.h"
-#include "list/Utf8.h"
+#include "core/list/Utf8.h"
 #include "settings/SettingsFile.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <memory>
 
 #include "app/AppState.h"
-#include "app/Dpi.h"
+#include "platform/Dpi.h"
 #include "caption/CaptionPlacement.h"
-#include "list/AmountText.h"
+#include "list/AmountWithSettings.h"
 #include "panel/ControlPanel.h"
 #include "panel/SettingsControls.h"
 #include "panel/StatusLine.h"

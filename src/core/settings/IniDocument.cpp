@@ -1,10 +1,10 @@
-#include "settings/IniDocument.h"
+#include "core/settings/IniDocument.h"
 
 #include <windows.h>
 
 #include <cstdint>
 
-#include "list/Utf8.h"
+#include "core/list/Utf8.h"
 
 namespace {
 

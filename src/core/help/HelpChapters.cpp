@@ -1,9 +1,9 @@
-#include "help/HelpChapters.h"
+#include "core/help/HelpChapters.h"
 
 #include <algorithm>
 #include <initializer_list>
 
-#include "app/Version.h"
+#include "core/Version.h"
 
 const std::array<const wchar_t*, kHelpChapterCount> kHelpChapterTitles = {
     L"快速上手教程", L"名单编辑与批量导入", L"播放与双屏演示", L"参数设置与快捷键", L"保存、备份与恢复", L"关于与版本说明",

@@ -1,6 +1,5 @@
-#include "list/AmountText.h"
+#include "core/list/AmountText.h"
 
-#include "app/AppState.h"
 
 namespace {
 
@@ -67,9 +66,6 @@ std::wstring NormalizeAmount(std::wstring_view input, std::wstring_view unit) {
     return result;
 }
 
-std::wstring NormalizeAmount(std::wstring_view text) {
-    return NormalizeAmount(text, g_app.settings.amountUnit);
-}
 
 std::wstring FormatAmountForDisplay(std::wstring_view amount, bool thousandsSeparator) {
     const std::wstring unchanged(amount);
@@ -117,8 +113,4 @@ std::wstring FormatAmountForDisplay(std::wstring_view amount, bool thousandsSepa
     }
     result.append(amount.substr(i));
     return result;
-}
-
-std::wstring FormatAmountForDisplay(std::wstring_view amount) {
-    return FormatAmountForDisplay(amount, g_app.settings.thousandsSeparator);
 }

@@ -1,6 +1,6 @@
-#include "app/Dpi.h"
+#include "platform/Dpi.h"
 
-#include "app/WinHandles.h"
+#include "platform/WinHandles.h"
 
 namespace {
 

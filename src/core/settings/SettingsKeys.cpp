@@ -1,4 +1,4 @@
-#include "settings/SettingsKeys.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace {
 

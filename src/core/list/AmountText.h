@@ -18,10 +18,6 @@ std::wstring StoredText(std::wstring_view text);
 // trailing decimal zeros dropped and the unit appended when the text ends in
 // a number. Empty means "no amount".
 std::wstring NormalizeAmount(std::wstring_view text, std::wstring_view unit);
-// Same, with the current amountUnit setting.
-std::wstring NormalizeAmount(std::wstring_view text);
 
 // The shown form: only the grouping of a well-formed integer part changes.
 std::wstring FormatAmountForDisplay(std::wstring_view amount, bool thousandsSeparator);
-// Same, with the current thousandsSeparator setting.
-std::wstring FormatAmountForDisplay(std::wstring_view amount);

@@ -1,9 +1,9 @@
-#include "import/ImportCheck.h"
+#include "core/import/ImportCheck.h"
 
 #include <set>
 #include <tuple>
 
-#include "list/AmountText.h"
+#include "core/list/AmountText.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "list/Utf8.h"
+#include "core/list/Utf8.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "app/FileIo.h"
+#include "platform/FileIo.h"
 
-#include "app/WinHandles.h"
+#include "platform/WinHandles.h"
 
 bool FileExists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "list/DonationList.h"
+#include "core/list/DonationList.h"
 
 // Entries of a file's bytes; amounts are normalised with the given unit.
 DonationList ParseDonationListBytes(std::string_view bytes, std::wstring_view unit);
@@ -47,33 +47,3 @@ enum class ListReadResult { Loaded, Missing, Unreadable };
 
 // The entries of the file at `path`; empty unless Loaded.
 ListReadResult ReadDonationListFile(const std::wstring& path, std::wstring_view unit, DonationList& list);
-
-// Start-up: AppState.list := the entries of AppState.listPath. A file that
-// exists but cannot be read is remembered (AppState.listFile.unread) and never
-// overwritten; entries kept from an earlier run in "<path>.unsaved" come back.
-void LoadDonationList();
-
-// Writes AppState.list to AppState.listPath; AppState.listSaved := result.
-// While the file has never been read, it is read again first and its entries
-// are taken in ahead of the typed ones; while it still cannot be read, the
-// list goes to "<path>.unsaved" instead. AppState.listFile.saveNote says what
-// happened beyond a plain save, saveFailure why it failed (both empty
-// when there is nothing to say).
-void SaveDonationList();
-
-// The common ending of every list change: refresh the table, save, mark the
-// caption stale and report the message with the save result and the time.
-void CommitListChange(const std::wstring& message);
-
-// The status text CommitListChange shows, without the time.
-std::wstring ListChangeStatus(const std::wstring& message, bool saved);
-std::wstring ListChangeStatus(const std::wstring& message, bool saved, const std::wstring& note,
-                              const std::wstring& failure);
-// The same for the last SaveDonationList, with what it noted.
-std::wstring LastListChangeStatus(const std::wstring& message);
-
-// Shows a list that the last save took in from the file: table and caption.
-void ShowListTakenIn();
-
-// What start-up has to tell about the list file, or empty.
-std::wstring ListStartupStatus();

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "core/caption/MonitorList.h"
+
 enum class ScrollDirection : int { Horizontal = 0, Vertical = 1 };
 enum class DockEdge : int { Top = 0, Bottom = 1 };
 
@@ -67,8 +69,6 @@ struct DirectionRecords {
     ScrollDirection lastAppliedDirection = ScrollDirection::Horizontal;
 };
 
-struct MonitorEntry;
-
 inline int DirectionIndex(ScrollDirection d) { return d == ScrollDirection::Vertical ? 1 : 0; }
 
 // Any integer from outside: negative -> Horizontal, positive -> Vertical.
@@ -76,18 +76,11 @@ inline ScrollDirection DirectionFromInt(int value) {
     return value > 0 ? ScrollDirection::Vertical : ScrollDirection::Horizontal;
 }
 
-// Work area of the primary monitor (first monitor, then the system work area).
-RECT PrimaryWorkArea();
-
 // Index of the target monitor in a monitor list: the entry named `monitor`
 // (ignoring case), else the one nearest to the caption rectangle, else the
 // primary, else 0; -1 for an empty list. `nearest` is the monitor handle the
 // platform reports as nearest to `caption`.
 int TargetMonitorIndexIn(const std::vector<MonitorEntry>& monitors, const std::wstring& monitor, HMONITOR nearest);
-
-// The same for the live monitor list and settings.
-int TargetMonitorIndex();
-RECT TargetWorkArea();
 
 // The active caption rectangle (x, y, width, height).
 RECT ActiveCaptionRect(const AppSettings& settings);
@@ -98,15 +91,6 @@ void LoadActiveLayout(AppSettings& settings, const DirectionLayout& layout);
 
 // Offset of the dock state's current edge from the active y and height.
 void RecordDockOffsetIn(DockState& dock, const AppSettings& settings, const RECT& workArea);
-
-void StoreActiveLayout(ScrollDirection d);
-void RecordDockOffset(ScrollDirection d);
-void SwitchDirection(ScrollDirection d);
-void RestoreDefaultSettings();
-void ConfirmRestoreDefaults();
-
-// All defaults, with the caption geometry and monitor taken from the primary screen.
-AppSettings MakeDefaultSettings();
 
 // Default layouts and dock states for the given primary work area.
 DirectionRecords MakeDefaultDirectionRecords(const RECT& primaryWorkArea);

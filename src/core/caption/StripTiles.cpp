@@ -1,4 +1,4 @@
-#include "caption/StripTiles.h"
+#include "core/caption/StripTiles.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "list/DonationList.h"
+#include "core/list/DonationList.h"
 
 struct ImportCheckResult {
     std::wstring name;    // trimmed; may be empty on an unusable line

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "settings/AppSettings.h"
+#include "core/settings/AppSettings.h"
 
 enum class SettingsKeyKind { Integer, Bool, Colour, Direction, Text };
 

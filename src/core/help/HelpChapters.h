@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "settings/AppSettings.h"
+#include "core/settings/AppSettings.h"
 
 constexpr int kHelpChapterCount = 6;
 

@@ -1,8 +1,8 @@
-#include "list/ListFile.h"
+#include "core/list/ListFile.h"
 
-#include "app/FileIo.h"
-#include "list/AmountText.h"
-#include "list/Utf8.h"
+#include "platform/FileIo.h"
+#include "core/list/AmountText.h"
+#include "core/list/Utf8.h"
 
 namespace {
 
