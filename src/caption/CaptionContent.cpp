@@ -5,6 +5,7 @@
 
 #include "app/AppState.h"
 #include "platform/Dpi.h"
+#include "caption/CaptionLayout.h"
 #include "caption/Monitors.h"
 
 void InvalidateCaptionLayout() {
@@ -40,3 +41,5 @@ int GlyphPadding() {
     const AppSettings& s = g_app.settings;
     return GlyphPaddingFor(s.textOutline, s.outlineSize, s.textShadow, s.shadowSize, ScreenScale());
 }
+
+CaptionContent CurrentCaptionContent() { return CaptionContentOf(g_app.settings, g_app.list); }

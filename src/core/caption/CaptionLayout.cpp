@@ -1,19 +1,17 @@
-#include "caption/CaptionLayout.h"
+#include "core/caption/CaptionLayout.h"
 
 #include <algorithm>
 
-#include "app/AppState.h"
 #include "core/list/AmountText.h"
 
-CaptionContent CurrentCaptionContent() {
-    const AppSettings& s = g_app.settings;
+CaptionContent CaptionContentOf(const AppSettings& s, const DonationList& list) {
     CaptionContent content;
     content.titlePrefix = s.titlePrefix;
     content.separator = s.separator;
     content.nameAmountGap = s.nameAmountGap;
     content.fontSize = s.fontSize;
-    content.entries.reserve(g_app.list.size());
-    for (const DonationEntry& entry : g_app.list) {
+    content.entries.reserve(list.size());
+    for (const DonationEntry& entry : list) {
         content.entries.emplace_back(entry.name, FormatAmountForDisplay(entry.amount, s.thousandsSeparator));
     }
     return content;
