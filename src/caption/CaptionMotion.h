@@ -8,6 +8,8 @@
 
 #include <atomic>
 
+#include "core/caption/MotionMath.h"
+
 struct CaptionMotion {
     float scrollOffset = 0.0f;          // pixels travelled in the current pass
     std::atomic<long> framePending{0};  // 1 while a posted frame message is unhandled
@@ -19,20 +21,6 @@ extern CaptionMotion g_motion;
 
 constexpr UINT kFramePeriodMs = 8;
 constexpr UINT_PTR kCaptionWindowTimer = 1;
-constexpr double kDefaultFrameMs = 16.0;
-constexpr double kLargestFrameMs = 50.0;
-constexpr double kPixelsPerMsPerSpeed = 0.0625;
-
-// Milliseconds since the previous reading; 16 when there is no usable counter
-// or no previous reading. Not clamped.
-double FrameElapsedMs(LONGLONG now, LONGLONG last, LONGLONG frequency);
-
-// The offset after dt milliseconds (clamped to 0..50) at the given speed and scale.
-float AdvanceScrollOffset(float offset, double dtMs, int speed, double screenScale);
-
-// The offset brought into [0, cycle); unchanged when cycle <= 0.
-float WrapScrollOffset(float offset, double cycle);
-
 // One frame step with the given counter reading: advances the motion unless
 // paused. Returns whether a frame should be drawn.
 bool StepCaptionMotion(LONGLONG now);
