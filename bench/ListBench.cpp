@@ -10,7 +10,7 @@
 #include "BenchTiming.h"
 #include "app/AppState.h"
 #include "core/list/AmountText.h"
-#include "list/ListStore.h"
+#include "commands/ListStore.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "app/AppState.h"
 #include "app/MessageLoop.h"
 #include "app/Startup.h"
-#include "list/ListStore.h"
+#include "commands/ListStore.h"
 #include "panel/DonationTable.h"
 #include "panel/PanelIds.h"
 

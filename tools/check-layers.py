@@ -5,6 +5,9 @@ helpers (src/platform) never reach up into the folders above them.
 - src/core may include only src/core and the platform's file and handle
   helpers, never names the application state, and calls no window, message
   box or dialog function;
+- src/commands may include only src/core, those platform helpers, src/commands
+  and the application state, and calls no window function either: it tells
+  the windows what changed through its Views interface;
 - src/platform includes only src/platform.
 
 Prints the include map between top-level folders (which folder includes
@@ -22,6 +25,7 @@ WINDOW_CALLS = re.compile(
     r"InvalidateRect|DialogBox\w*|TaskDialog\w*|GetOpenFileName\w*|GetSaveFileName\w*|ChooseColor\w*|"
     r"ChooseFont\w*|SetFocus|ShowWindow)\s*\(")
 CORE_MAY_INCLUDE = ("core/", "platform/FileIo.h", "platform/WinHandles.h")
+COMMANDS_MAY_INCLUDE = CORE_MAY_INCLUDE + ("commands/", "app/AppState.h")
 
 
 def folder(path):
@@ -50,6 +54,8 @@ def main():
                 edges[(folder(path), folder(target))] += 1
             if relative.startswith("core/") and not included.startswith(CORE_MAY_INCLUDE):
                 problems.append(f"{relative}: plain logic includes {included}")
+            if relative.startswith("commands/") and not included.startswith(COMMANDS_MAY_INCLUDE):
+                problems.append(f"{relative}: a command includes {included}")
             if relative.startswith("platform/") and not included.startswith("platform/"):
                 problems.append(f"{relative}: a platform helper includes {included}")
         if relative.startswith("core/"):
@@ -57,6 +63,9 @@ def main():
                 problems.append(f"{relative}: plain logic names the application state")
             for call in sorted(set(WINDOW_CALLS.findall(code))):
                 problems.append(f"{relative}: plain logic calls {call}")
+        if relative.startswith("commands/"):
+            for call in sorted(set(WINDOW_CALLS.findall(code))):
+                problems.append(f"{relative}: a command calls {call}")
 
     print("include map (folder -> folder: includes):")
     for (source, target), count in sorted(edges.items()):
@@ -66,7 +75,7 @@ def main():
         print("layer check: " + problem, file=sys.stderr)
     if problems:
         return 1
-    print("layer check: src/core and src/platform reach no folder above them")
+    print("layer check: src/core, src/commands and src/platform reach no folder above them")
     return 0
 
 

@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "platform/WinHandles.h"
-#include "caption/Monitors.h"
+#include "core/caption/MonitorList.h"
 #include "core/list/DonationList.h"
 #include "core/list/UndoHistory.h"
-#include "settings/SettingsState.h"
+#include "core/settings/AppSettings.h"
 
 // What the program knows about the list file beyond its contents.
 struct ListFileStatus {

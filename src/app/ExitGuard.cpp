@@ -5,7 +5,7 @@
 #include "app/AppState.h"
 #include "app/ExitQuestion.h"
 #include "platform/FileIo.h"
-#include "list/ListStore.h"
+#include "commands/ListStore.h"
 #include "settings/SettingsFile.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "caption/CaptionMotion.h"
 #include "panel/ControlPanel.h"
 #include "panel/PanelIds.h"
-#include "list/ListStore.h"
+#include "commands/ListStore.h"
 #include "settings/Hotkeys.h"
 #include "settings/SettingsFile.h"
 

@@ -16,7 +16,7 @@
 #include "caption/CaptionWindow.h"
 #include "caption/LayeredRenderer.h"
 #include "caption/Monitors.h"
-#include "list/ListStore.h"
+#include "commands/ListStore.h"
 #include "panel/ControlPanel.h"
 #include "panel/StatusLine.h"
 #include "platform/CommonControls.h"

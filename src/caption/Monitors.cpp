@@ -1,4 +1,5 @@
 #include "caption/Monitors.h"
+#include "settings/SettingsState.h"
 
 #include <algorithm>
 

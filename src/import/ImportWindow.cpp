@@ -7,7 +7,7 @@
 #include "platform/WindowClass.h"
 #include "platform/Dpi.h"
 #include "list/ListEditing.h"
-#include "list/ListStore.h"
+#include "commands/ListStore.h"
 #include "panel/ControlPanel.h"
 #include "panel/OwnerDrawnButton.h"
 #include "panel/PanelChildren.h"

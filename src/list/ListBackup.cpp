@@ -6,9 +6,11 @@
 #include "app/AppState.h"
 #include "platform/FileIo.h"
 #include "list/ListEditing.h"
-#include "list/ListStore.h"
+#include "commands/ListStore.h"
 #include "core/list/Utf8.h"
+#include "panel/PanelViews.h"
 #include "panel/StatusLine.h"
+#include "commands/ListCommands.h"
 #include "platform/CommonControls.h"
 
 std::string SerializeExport(const DonationList& list) {
@@ -26,26 +28,7 @@ bool WriteExportFile(const DonationList& list, const std::wstring& path) {
     return WriteFlushedFile(path, SerializeExport(list));
 }
 
-void RestoreListBackup() {
-    const std::wstring backupPath = g_app.listPath + L".bak";
-    if (GetFileAttributesW(backupPath.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        SetStatusText(L"暂无可恢复的备份", false);
-        return;
-    }
-    const int answer = MessageBoxW(g_app.controlPanel, L"使用上次保存前的名单备份？当前操作可撤销。", L"恢复备份",
-                                   MB_ICONQUESTION | MB_YESNO);
-    if (answer != IDYES) return;
-    // A backup that exists but cannot be read would empty the list while
-    // reporting a restore; the list stays as it is instead.
-    std::string bytes;
-    if (!ReadWholeFile(backupPath, bytes)) {
-        SetStatusText(L"暂无可恢复的备份", false);
-        return;
-    }
-    PushUndoSnapshot();
-    g_app.list = ParseDonationListBytes(bytes, g_app.settings.amountUnit);
-    CommitListChange(L"已恢复上次名单备份");
-}
+void RestoreListBackup() { RestoreListBackup(g_app, ProgramViews()); }
 
 void ExportList() {
     wchar_t file[260] = L"名单.tsv";

@@ -2,9 +2,11 @@
 // status line can never disagree about the list.
 #include "app/AppState.h"
 #include "caption/CaptionContent.h"
-#include "list/ListStore.h"
+#include "commands/ListStore.h"
 #include "panel/DonationTable.h"
+#include "panel/PanelViews.h"
 #include "panel/StatusLine.h"
+#include "commands/ListCommands.h"
 
 void ShowListTakenIn() {
     if (!g_app.listFile.takenIn) return;
@@ -14,11 +16,4 @@ void ShowListTakenIn() {
     RepaintCaption();
 }
 
-void CommitListChange(const std::wstring& message) {
-    RefreshDonationTable();
-    SaveDonationList();
-    ShowListTakenIn();
-    InvalidateCaptionLayout();
-    RepaintCaption();
-    SetStatusText(LastListChangeStatus(message), true);
-}
+void CommitListChange(const std::wstring& message) { FinishListChange(g_app, ProgramViews(), message); }

@@ -8,7 +8,7 @@
 #include "caption/CaptionPlacement.h"
 #include "import/ImportWindow.h"
 #include "list/ListEditing.h"
-#include "list/ListStore.h"
+#include "commands/ListStore.h"
 #include "panel/ControlPanel.h"
 #include "panel/DonationTable.h"
 #include "panel/MoreMenu.h"

@@ -2,6 +2,7 @@
 // The controls keep no values of their own: after every change they are
 // refilled from AppSettings, with commands ignored while that happens.
 #include "panel/SettingsControls.h"
+#include "settings/SettingsState.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,4 +1,5 @@
 #include "settings/Hotkeys.h"
+#include "settings/SettingsState.h"
 
 #include "app/AppState.h"
 #include "app/Playback.h"

@@ -15,7 +15,7 @@
 #include "app/ExitQuestion.h"
 #include "app/MessageLoop.h"
 #include "app/Playback.h"
-#include "list/ListStore.h"
+#include "commands/ListStore.h"
 #include "panel/PanelIds.h"
 #include "settings/Hotkeys.h"
 #include "settings/SettingsFile.h"

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestFolder.h"
+#include "settings/SettingsState.h"
 #include "app/AppState.h"
 #include "caption/CaptionContent.h"
 #include "caption/CaptionMotion.h"

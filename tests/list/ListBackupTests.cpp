@@ -8,7 +8,7 @@
 #include "platform/FileIo.h"
 #include "list/ListBackup.h"
 #include "list/ListEditing.h"
-#include "list/ListStore.h"
+#include "commands/ListStore.h"
 #include "panel/DonationTable.h"
 #include "panel/MoreMenu.h"
 

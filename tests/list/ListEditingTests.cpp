@@ -7,7 +7,7 @@
 #include "TableTestHelpers.h"
 #include "platform/FileIo.h"
 #include "list/ListEditing.h"
-#include "list/ListStore.h"
+#include "commands/ListStore.h"
 #include "panel/DonationTable.h"
 #include "panel/MoreMenu.h"
 

@@ -2,7 +2,7 @@
 
 #include "TestFolder.h"
 #include "app/AppState.h"
-#include "list/ListStore.h"
+#include "commands/ListStore.h"
 
 namespace {
 

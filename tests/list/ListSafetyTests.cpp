@@ -9,7 +9,7 @@
 #include "app/AppState.h"
 #include "core/list/AmountText.h"
 #include "list/ListEditing.h"
-#include "list/ListStore.h"
+#include "commands/ListStore.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "TableTestHelpers.h"
 #include "platform/Dpi.h"
 #include "list/ListEditing.h"
-#include "list/ListStore.h"
+#include "commands/ListStore.h"
 #include "panel/CellEditor.h"
 #include "panel/ControlPanel.h"
 #include "panel/DonationTable.h"

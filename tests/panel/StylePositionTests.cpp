@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "CommonDialogs.h"
+#include "settings/SettingsState.h"
 #include "TableTestHelpers.h"
 #include "panel/ControlPanel.h"
 #include "panel/SettingsControls.h"

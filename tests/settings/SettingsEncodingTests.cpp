@@ -8,6 +8,7 @@
 #include <cwctype>
 
 #include "FakeMonitors.h"
+#include "settings/SettingsState.h"
 #include "TestFolder.h"
 #include "app/AppState.h"
 #include "core/list/Utf8.h"

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeMonitors.h"
+#include "settings/SettingsState.h"
 #include "TestFolder.h"
 #include "app/AppState.h"
 #include "core/list/Utf8.h"

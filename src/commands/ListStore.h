@@ -6,11 +6,13 @@
 
 #include <string>
 
+#include "app/AppState.h"
 #include "core/list/ListFile.h"
 
 // Start-up: AppState.list := the entries of AppState.listPath. A file that
 // exists but cannot be read is remembered (AppState.listFile.unread) and never
 // overwritten; entries kept from an earlier run in "<path>.unsaved" come back.
+void LoadDonationList(AppState& app);
 void LoadDonationList();
 
 // Writes AppState.list to AppState.listPath; AppState.listSaved := result.
@@ -19,6 +21,7 @@ void LoadDonationList();
 // list goes to "<path>.unsaved" instead. AppState.listFile.saveNote says what
 // happened beyond a plain save, saveFailure why it failed (both empty
 // when there is nothing to say).
+void SaveDonationList(AppState& app);
 void SaveDonationList();
 
 // The common ending of every list change: refresh the table, save, mark the
@@ -30,6 +33,7 @@ std::wstring ListChangeStatus(const std::wstring& message, bool saved);
 std::wstring ListChangeStatus(const std::wstring& message, bool saved, const std::wstring& note,
                               const std::wstring& failure);
 // The same for the last SaveDonationList, with what it noted.
+std::wstring LastListChangeStatus(const AppState& app, const std::wstring& message);
 std::wstring LastListChangeStatus(const std::wstring& message);
 
 // Shows a list that the last save took in from the file: table and caption.
