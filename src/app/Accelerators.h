@@ -3,14 +3,7 @@
 
 #include <windows.h>
 
-#include <array>
 
-struct AltAccelerator {
-    WORD key;      // virtual-key code
-    WORD command;  // sent to the control panel as WM_COMMAND
-};
-
-extern const std::array<AltAccelerator, 34> kAltAccelerators;
-
-// The accelerator table built from kAltAccelerators; null on failure.
+// The accelerator table built from the panel's Alt keys (panel/AltKeys.h);
+// null on failure.
 HACCEL CreateAltAcceleratorTable();

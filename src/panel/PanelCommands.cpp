@@ -30,11 +30,6 @@ void RefreshIndicatorsIfReady() {
     if (g_panel.panelReady) RefreshPanelIndicators();
 }
 
-void FocusPlayingDirectionButton() {
-    const int id = g_app.settings.direction == ScrollDirection::Horizontal ? kIdHorizontalButton : kIdVerticalButton;
-    if (HWND button = GetDlgItem(g_app.controlPanel, id)) SetFocus(button);
-}
-
 void OnApplyAndSave() {
     ApplySettingsFromPanel();
     RegisterHotkeys();
@@ -79,12 +74,7 @@ bool RunDirectCommand(int id, int code) {
         case kIdTopMostCheck: OnTopMostBox(); return true;
         case kIdNameColorButton:
         case kIdAmountColorButton: OnColourButton(id); return true;
-        default:
-            if (id >= kFirstAltCommand && id <= kLastAltCommand) {
-                RunAltCommand(id);
-                return true;
-            }
-            return false;
+        default: return false;
     }
 }
 
@@ -147,18 +137,7 @@ bool IsAppliedOnLeaving(int id) {
 
 LRESULT OnPanelCommand(int id, int code) {
     if (g_panel.updatingControls) return 0;
-    if (id == 50026) {
-        ConfirmRestoreDefaults();
-        return 0;
-    }
-    if (id == 50010) {
-        FocusPlayingDirectionButton();
-        return 0;
-    }
-    if (id == 50003) {
-        OpenImportWindow();
-        return 0;
-    }
+    if (RunAltCommand(id)) return 0;
     if (id == kIdSearchBox && code == EN_CHANGE) {
         RefreshDonationTable();
         return 0;

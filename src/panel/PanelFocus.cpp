@@ -6,44 +6,18 @@
 #include "app/AppState.h"
 #include "app/Playback.h"
 #include "help/HelpWindow.h"
+#include "import/ImportWindow.h"
+#include "panel/AltKeys.h"
 #include "panel/ControlPanel.h"
 #include "panel/PanelIds.h"
 #include "panel/SettingsControls.h"
 #include "panel/SettingsPages.h"
+#include "settings/SettingsState.h"
 
 AltTarget AltCommandTarget(int command) {
-    switch (command) {
-        case 50001: return {kIdNameBox, false};
-        case 50002: return {kIdAmountBox, false};
-        case 50004: return {1008, false};
-        case 50005: return {1009, false};
-        case 50006: return {1030, true};
-        case 50007: return {1010, true};
-        case 50008: return {1011, true};
-        case 50009: return {1031, false};
-        case 50011: return {kIdSpeedBox, false};
-        case 50012: return {1042, false};
-        case 50013: return {1028, false};
-        case 50014: return {1029, false};
-        case 50015: return {1015, false};
-        case 50016: return {1016, false};
-        case 50017: return {1017, false};
-        case 50018: return {1018, false};
-        case 50019: return {1021, true};
-        case 50020: return {kIdHotkeyPanelField, false};
-        case 50021: return {kIdHotkeyHorizontalField, false};
-        case 50022: return {kIdHotkeyVerticalField, false};
-        case 50023: return {kIdHotkeyPauseField, false};
-        case 50027: return {kIdTargetScreenList, false};
-        case 50028: return {1048, true};
-        case 50029: return {1049, true};
-        case 50030: return {1050, false};
-        case 50031: return {1052, true};
-        case 50032: return {1053, true};
-        case 50033: return {1054, false};
-        case 50034: return {1057, true};
-        default: return {kIdApplyAndSave, true};  // 50024, 50025 and any other in the range
-    }
+    const AltKey* row = FindAltKey(command);
+    if (!row || row->control == 0) return {kIdApplyAndSave, true};
+    return {row->control, row->action == AltAction::Press};
 }
 
 void RevealPanelControl(int id) {
@@ -80,13 +54,20 @@ void PressPanelControl(int id) {
     SendMessageW(control, BM_CLICK, 0, 0);
 }
 
+void FocusPlayingDirectionButton() {
+    const int id = g_app.settings.direction == ScrollDirection::Horizontal ? kIdHorizontalButton : kIdVerticalButton;
+    if (HWND button = GetDlgItem(g_app.controlPanel, id)) SetFocus(button);
+}
+
 bool RunAltCommand(int command) {
-    if (command < kFirstAltCommand || command > kLastAltCommand) return false;
-    const AltTarget target = AltCommandTarget(command);
-    if (target.press) {
-        PressPanelControl(target.control);
-    } else {
-        FocusPanelControl(target.control);
+    const AltKey* row = FindAltKey(command);
+    if (!row) return false;
+    switch (row->action) {
+        case AltAction::Focus: FocusPanelControl(row->control); break;
+        case AltAction::Press: PressPanelControl(row->control); break;
+        case AltAction::OpenImport: OpenImportWindow(); break;
+        case AltAction::FocusPlayingDirection: FocusPlayingDirectionButton(); break;
+        case AltAction::ConfirmRestoreDefaults: ConfirmRestoreDefaults(); break;
     }
     return true;
 }

@@ -12,7 +12,10 @@ void FocusPanelControl(int id);
 // Reveals, shows the panel and clicks the control.
 void PressPanelControl(int id);
 
-// The focus or press of an Alt command 50001-50034; false outside the range.
+// Alt+D: the button of the direction now playing.
+void FocusPlayingDirectionButton();
+
+// What an Alt command does (panel/AltKeys.h); false for any other command.
 bool RunAltCommand(int command);
 
 // The control an Alt command acts on, and whether it is pressed (else focused).

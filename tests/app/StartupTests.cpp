@@ -3,6 +3,7 @@
 #include <set>
 
 #include "app/Accelerators.h"
+#include "panel/AltKeys.h"
 #include "platform/Dpi.h"
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
@@ -100,10 +101,10 @@ TEST(Startup, PanelIsCappedToASmallWorkArea) {
 }
 
 TEST(Accelerators, ThirtyFourAltKeysWithTheirCommands) {
-    ASSERT_EQ(kAltAccelerators.size(), 34u);
+    ASSERT_EQ(kAltKeys.size(), 34u);
     std::set<WORD> keys;
     std::set<WORD> commands;
-    for (const AltAccelerator& a : kAltAccelerators) {
+    for (const AltKey& a : kAltKeys) {
         keys.insert(a.key);
         commands.insert(a.command);
         EXPECT_GE(a.command, 50001);
@@ -113,7 +114,7 @@ TEST(Accelerators, ThirtyFourAltKeysWithTheirCommands) {
     EXPECT_EQ(commands.size(), 34u);
 
     auto commandOf = [](WORD key) {
-        for (const AltAccelerator& a : kAltAccelerators) {
+        for (const AltKey& a : kAltKeys) {
             if (a.key == key) return static_cast<int>(a.command);
         }
         return 0;
@@ -139,8 +140,8 @@ TEST(Accelerators, TableHoldsEveryEntryAsAltVirtualKey) {
     ASSERT_EQ(count, 34);
     for (int i = 0; i < count; ++i) {
         EXPECT_EQ(entries[i].fVirt & (FVIRTKEY | FALT | FCONTROL | FSHIFT), FVIRTKEY | FALT);
-        EXPECT_EQ(entries[i].key, kAltAccelerators[i].key);
-        EXPECT_EQ(entries[i].cmd, kAltAccelerators[i].command);
+        EXPECT_EQ(entries[i].key, kAltKeys[i].key);
+        EXPECT_EQ(entries[i].cmd, kAltKeys[i].command);
     }
 }
 
