@@ -6,7 +6,9 @@
 #include "platform/Dpi.h"
 #include "platform/WindowText.h"
 #include "core/list/AmountText.h"
+#include "import/ImportWindow.h"
 #include "panel/ControlPanel.h"
+#include "panel/PanelIds.h"
 
 namespace {
 
@@ -26,15 +28,15 @@ void Frame(HDC dc, const RECT& r, COLORREF c) {
 
 ButtonRole RoleOfButton(int id) {
     switch (id) {
-        case 1004:
-        case 1020:
-        case 8023: return ButtonRole::Primary;
-        case 8007:
-        case 8008:
-        case 8009: return id - 8007 == g_panel.currentPage ? ButtonRole::ActiveSegment : ButtonRole::Normal;
-        case 8012: return g_app.settings.direction == ScrollDirection::Horizontal ? ButtonRole::ActiveSegment
+        case kIdAppendButton:
+        case kIdPlayButton:
+        case kIdImportAddButton: return ButtonRole::Primary;
+        case kIdTabStyle:
+        case kIdTabPosition:
+        case kIdTabHotkeys: return id - kIdTabStyle == g_panel.currentPage ? ButtonRole::ActiveSegment : ButtonRole::Normal;
+        case kIdHorizontalButton: return g_app.settings.direction == ScrollDirection::Horizontal ? ButtonRole::ActiveSegment
                                                                                   : ButtonRole::Normal;
-        case 8013: return g_app.settings.direction == ScrollDirection::Vertical ? ButtonRole::ActiveSegment
+        case kIdVerticalButton: return g_app.settings.direction == ScrollDirection::Vertical ? ButtonRole::ActiveSegment
                                                                                 : ButtonRole::Normal;
         default: return ButtonRole::Normal;
     }
@@ -62,11 +64,11 @@ ButtonColours ColoursOfButton(ButtonRole role, bool pressed, bool disabled) {
 
 wchar_t GlyphOfButton(int id) {
     switch (id) {
-        case 8002: return 0xE7A7;
-        case 8003: return 0xE7A6;
-        case 1006: return 0xE74D;
-        case 1027: return 0xE8D2;
-        case 8006: return 0xE712;
+        case kIdUndoButton: return 0xE7A7;
+        case kIdRedoButton: return 0xE7A6;
+        case kIdDeleteButton: return 0xE74D;
+        case kIdChooseFontButton: return 0xE8D2;
+        case kIdMoreButton: return 0xE712;
         default: return 0;
     }
 }
@@ -85,13 +87,13 @@ bool FontHasGlyph(HDC dc, wchar_t glyph) {
 bool SwatchOfButton(int id, COLORREF& colour) {
     const AppSettings& s = g_app.settings;
     switch (id) {
-        case 1010: colour = s.textColor; return true;
-        case 1011: colour = s.amountColor; return true;
-        case 1049: colour = s.outlineColor; return true;
-        case 1053: colour = s.shadowColor; return true;
-        case 8016: colour = RGB(248, 249, 250); return true;
-        case 8017: colour = RGB(39, 43, 47); return true;
-        case 8018: colour = RGB(183, 28, 44); return true;
+        case kIdNameColorButton: colour = s.textColor; return true;
+        case kIdAmountColorButton: colour = s.amountColor; return true;
+        case kIdOutlineColorButton: colour = s.outlineColor; return true;
+        case kIdShadowColorButton: colour = s.shadowColor; return true;
+        case kIdPreviewLight: colour = RGB(248, 249, 250); return true;
+        case kIdPreviewDark: colour = RGB(39, 43, 47); return true;
+        case kIdPreviewRed: colour = RGB(183, 28, 44); return true;
         default: return false;
     }
 }

@@ -5,6 +5,7 @@
 #include "app/AppState.h"
 #include "platform/Dpi.h"
 #include "panel/ControlPanel.h"
+#include "panel/PanelIds.h"
 #include "platform/CommonControls.h"
 #include "platform/WindowTheme.h"
 
@@ -26,7 +27,7 @@ LRESULT CALLBACK PanelEditProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 }
 
 HWND SettingsPane() {
-    return g_app.controlPanel ? GetDlgItem(g_app.controlPanel, 8011) : nullptr;
+    return g_app.controlPanel ? GetDlgItem(g_app.controlPanel, kIdSettingsPane) : nullptr;
 }
 
 // The wheel over a slider scrolls the settings page instead of moving the slider.

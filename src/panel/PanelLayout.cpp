@@ -6,6 +6,7 @@
 #include "platform/Dpi.h"
 #include "list/ListEditing.h"
 #include "panel/ControlPanel.h"
+#include "panel/PanelIds.h"
 #include "panel/DonationTable.h"
 #include "panel/PanelChildren.h"
 #include "panel/PanelPaint.h"
@@ -17,42 +18,40 @@ ControlPlacement At(int id, int x, int y, int width, int height) { return {id, R
 
 int S(int v) { return ScaleLogical(v, g_app.dpiScale); }
 
-constexpr int kSpeedSlider = 8014;
-constexpr int kTargetScreen = 1046;
 
 }  // namespace
 
 std::vector<ControlPlacement> PanelPlacements(int b, int H) {
     const int L = b - kRightPaneWidth;
     return {
-        At(8031, b - 114, 18, 90, 32),
-        At(1020, 24, 72, 142, 38),
-        At(8012, 184, 72, 78, 38),
-        At(8013, 262, 72, 78, 38),
-        At(kSpeedSlider, 408, 76, 112, 30),
-        At(1014, 528, 76, 52, 30),
-        At(kTargetScreen, 664, 76, std::max(126, b - 688), 150),
-        At(8015, 24, 142, b - 416, 30),
-        At(8001, 24, 182, std::max(140, b - 656), 32),
-        At(8002, L - 248, 182, 34, 32),
-        At(8003, L - 210, 182, 34, 32),
-        At(1006, L - 172, 182, 34, 32),
-        At(8004, L - 128, 182, 104, 32),
-        At(1001, 24, 226, b - 416, std::max(80, H - 358)),
-        At(1002, 24, H - 92, b - 644, 34),
-        At(1003, b - 610, H - 92, 126, 34),
-        At(1004, L - 106, H - 92, 82, 34),
-        At(8010, L + 20, 142, 324, 128),
-        At(8016, L + 196, 144, 42, 26),
-        At(8017, L + 242, 144, 42, 26),
-        At(8018, L + 288, 144, 42, 26),
-        At(8007, L + 20, 286, 108, 34),
-        At(8008, L + 128, 286, 108, 34),
-        At(8009, L + 236, 286, 108, 34),
-        At(8011, L + 20, 334, 344, std::max(80, H - 428)),
-        At(1007, L + 20, H - 76, 272, 36),
-        At(8006, L + 302, H - 76, 42, 36),
-        At(1056, 180, H - 29, std::max(120, b - 530), 26),
+        At(kIdHelpButton, b - 114, 18, 90, 32),
+        At(kIdPlayButton, 24, 72, 142, 38),
+        At(kIdHorizontalButton, 184, 72, 78, 38),
+        At(kIdVerticalButton, 262, 72, 78, 38),
+        At(kIdSpeedSlider, 408, 76, 112, 30),
+        At(kIdSpeedBox, 528, 76, 52, 30),
+        At(kIdTargetScreenList, 664, 76, std::max(126, b - 688), 150),
+        At(kIdCountLabel, 24, 142, b - 416, 30),
+        At(kIdSearchBox, 24, 182, std::max(140, b - 656), 32),
+        At(kIdUndoButton, L - 248, 182, 34, 32),
+        At(kIdRedoButton, L - 210, 182, 34, 32),
+        At(kIdDeleteButton, L - 172, 182, 34, 32),
+        At(kIdImportButton, L - 128, 182, 104, 32),
+        At(kIdDonationTable, 24, 226, b - 416, std::max(80, H - 358)),
+        At(kIdNameBox, 24, H - 92, b - 644, 34),
+        At(kIdAmountBox, b - 610, H - 92, 126, 34),
+        At(kIdAppendButton, L - 106, H - 92, 82, 34),
+        At(kIdPreviewPane, L + 20, 142, 324, 128),
+        At(kIdPreviewLight, L + 196, 144, 42, 26),
+        At(kIdPreviewDark, L + 242, 144, 42, 26),
+        At(kIdPreviewRed, L + 288, 144, 42, 26),
+        At(kIdTabStyle, L + 20, 286, 108, 34),
+        At(kIdTabPosition, L + 128, 286, 108, 34),
+        At(kIdTabHotkeys, L + 236, 286, 108, 34),
+        At(kIdSettingsPane, L + 20, 334, 344, std::max(80, H - 428)),
+        At(kIdApplyAndSave, L + 20, H - 76, 272, 36),
+        At(kIdMoreButton, L + 302, H - 76, 42, 36),
+        At(kIdStatusLine, 180, H - 29, std::max(120, b - 530), 26),
     };
 }
 
@@ -68,15 +67,15 @@ void LayoutControlPanel() {
         HWND control = GetDlgItem(panel, p.id);
         if (!control) continue;
         const RECT& r = p.rect;
-        if (p.id == kSpeedSlider) {
+        if (p.id == kIdSpeedSlider) {
             LayoutTrackbar(control, r.left, r.top, r.right - r.left, r.bottom - r.top);
             continue;
         }
         // The background swatches lie over the preview and must stay above it.
-        const bool raise = p.id >= 8016 && p.id <= 8018;
+        const bool raise = p.id >= kIdPreviewLight && p.id <= kIdPreviewRed;
         SetWindowPos(control, raise ? HWND_TOP : nullptr, S(r.left), S(r.top), S(r.right - r.left),
                      S(r.bottom - r.top), SWP_NOACTIVATE | (raise ? 0 : SWP_NOZORDER));
-        if (p.id == kTargetScreen) {
+        if (p.id == kIdTargetScreenList) {
             // Centre the closed box on y = 91, whatever height the list gives itself.
             RECT box{};
             GetWindowRect(control, &box);
