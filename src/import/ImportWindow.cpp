@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AppState.h"
+#include "app/Scale.h"
 #include "platform/WindowText.h"
 #include "platform/WindowClass.h"
 #include "platform/Dpi.h"
@@ -16,8 +17,6 @@
 ImportState g_import;
 
 namespace {
-
-int S(int v) { return ScaleLogical(v, g_app.dpiScale); }
 
 struct ImportChild {
     int id;

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "app/AppState.h"
+#include "app/Scale.h"
 #include "platform/WindowText.h"
 #include "platform/Dpi.h"
 #include "list/AmountWithSettings.h"
@@ -20,7 +21,6 @@ constexpr UINT_PTR kHeaderSubclassId = 2;
 
 HIMAGELIST g_rowImages = nullptr;  // owned; only makes rows S(32) high
 
-int S(int v) { return ScaleLogical(v, g_app.dpiScale); }
 
 void SetRowState(HWND table, int row, UINT state, UINT mask) {
     LVITEMW item{};

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AppState.h"
+#include "app/Scale.h"
 #include "platform/Dpi.h"
 #include "panel/ControlPanel.h"
 
@@ -11,7 +12,6 @@ namespace {
 constexpr int kStateOffset = 0;
 constexpr int kPressedOffset = 8;
 
-int S(int v) { return ScaleLogical(v, g_app.dpiScale); }
 
 LONG_PTR State(HWND w) { return GetWindowLongPtrW(w, kStateOffset); }
 bool Pressed(HWND w) { return GetWindowLongPtrW(w, kPressedOffset) != 0; }

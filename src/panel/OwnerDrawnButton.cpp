@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/AppState.h"
+#include "app/Scale.h"
 #include "platform/Dpi.h"
 #include "platform/WindowText.h"
 #include "core/list/AmountText.h"
@@ -11,8 +12,6 @@
 #include "panel/PanelIds.h"
 
 namespace {
-
-int S(int v) { return ScaleLogical(v, g_app.dpiScale); }
 
 void Fill(HDC dc, const RECT& r, COLORREF c) {
     UniqueBrush brush(CreateSolidBrush(c));

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/AppState.h"
+#include "app/Scale.h"
 #include "platform/Dpi.h"
 #include "panel/ControlPanel.h"
 #include "panel/PanelIds.h"
@@ -10,8 +11,6 @@
 #include "platform/WindowTheme.h"
 
 namespace {
-
-int S(int v) { return ScaleLogical(v, g_app.dpiScale); }
 
 HWND g_tooltip = nullptr;
 WNDPROC g_editProc = nullptr;

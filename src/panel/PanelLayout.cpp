@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AppState.h"
+#include "app/Scale.h"
 #include "platform/Dpi.h"
 #include "list/ListEditing.h"
 #include "panel/ControlPanel.h"
@@ -12,13 +13,6 @@
 #include "panel/PanelControls.h"
 #include "panel/PanelPaint.h"
 #include "panel/SettingsPages.h"
-
-namespace {
-
-int S(int v) { return ScaleLogical(v, g_app.dpiScale); }
-
-
-}  // namespace
 
 std::vector<ControlPlacement> PanelPlacements(int b, int H) {
     const PanelGeometry geometry{b, H, b - kRightPaneWidth};

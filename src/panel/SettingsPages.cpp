@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AppState.h"
+#include "app/Scale.h"
 #include "platform/Dpi.h"
 #include "panel/ControlPanel.h"
 #include "panel/PanelChildren.h"
@@ -12,8 +13,6 @@
 SettingsPagesState g_pages;
 
 namespace {
-
-int S(int v) { return ScaleLogical(v, g_app.dpiScale); }
 
 HWND Pane() { return g_app.controlPanel ? GetDlgItem(g_app.controlPanel, kIdSettingsPane) : nullptr; }
 

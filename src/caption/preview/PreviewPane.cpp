@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/AppState.h"
+#include "app/Scale.h"
 #include "platform/Dpi.h"
 #include "caption/CaptionPlacement.h"
 #include "list/AmountWithSettings.h"
@@ -26,7 +27,6 @@ struct DragAnchor {
 };
 DragAnchor g_drag;
 
-int S(int v) { return ScaleLogical(v, g_app.dpiScale); }
 
 bool PositionFace() { return g_panel.currentPage == kPositionPage; }
 
