@@ -41,6 +41,39 @@ TEST(ImportSplit, ALineWithATabSplitsAtTheTabOnly) {
                             L"1.  Zhang Wei    1000元\r\n2.  Maria García    750€\r\n");
 }
 
+// What a spreadsheet puts on the clipboard: cells with a quote, a TAB or a
+// line break come in quotes, with inner quotes doubled.
+TEST(ImportSplit, QuotedCellsOfASpreadsheetRowAreReadAsTheClipboardMeansThem) {
+    EXPECT_EQ(SplitImportLine(L"\"爱心\"\"春蕾\"\"助学社\"\t1000", L"元"), (Split{L"爱心\"春蕾\"助学社", L"1000元"}));
+    EXPECT_EQ(SplitImportLine(L"\"Smith\tJones\"\t500", L"元"), (Split{L"Smith Jones", L"500元"}));
+    EXPECT_EQ(SplitImportLine(L"A\t\"1,000\"", L"元"), (Split{L"A", L"1,000元"}));
+    EXPECT_EQ(SplitImportLine(L"\"Open\t100", L"元"), (Split{L"\"Open", L"100元"}));  // unmatched: literal
+    // Without a TAB the quotes stay ordinary characters, as before.
+    EXPECT_EQ(SplitImportLine(L"\"Bob\",100", L"元"), (Split{L"\"Bob\"", L"100元"}));
+}
+
+TEST(ImportCheckReport, ACellWithLineBreaksIsOneRowAndTheLinesStillCount) {
+    const ImportCheck check =
+        CheckImportText(L"\"第一行\r\n第二行\"\t300\r\nB\t2\r\n\"Open\t5\r\nC\t6\r\n\"norow\r\nhere\"\r\n", {}, L"元",
+                        false);
+    ASSERT_EQ(check.results.size(), 6u);
+    EXPECT_EQ(check.results[0].name, L"第一行 第二行");
+    EXPECT_EQ(check.results[0].amount, L"300元");
+    EXPECT_EQ(check.results[0].lineNumber, 1);
+    EXPECT_EQ(check.results[1].name, L"B");
+    EXPECT_EQ(check.results[1].lineNumber, 3);
+    // A lone quote never swallows what follows: its line is taken literally.
+    EXPECT_EQ(check.results[2].name, L"\"Open");
+    EXPECT_EQ(check.results[2].lineNumber, 4);
+    EXPECT_EQ(check.results[3].name, L"C");
+    EXPECT_EQ(check.results[3].lineNumber, 5);
+    // Quotes over two lines without a TAB after them are no spreadsheet row.
+    EXPECT_FALSE(check.results[4].valid);
+    EXPECT_EQ(check.results[4].lineNumber, 6);
+    EXPECT_EQ(check.results[5].lineNumber, 7);
+    EXPECT_EQ(check.validCount, 4);
+}
+
 TEST(ImportCheckReport, TheExampleReadsLineByLine) {
     const ImportCheck check = CheckImportText(L"张三\t1000\n\n李四\t1888.88\n王五\n张三\t1000", {}, L"元", true);
     EXPECT_EQ(check.validCount, 3);

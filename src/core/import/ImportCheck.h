@@ -25,9 +25,15 @@ struct ImportCheck {
 };
 
 // Name and amount of one line, split at its first TAB when it has one (the
-// columns of a spreadsheet), else at its first ",", "，" or space;
+// columns of a spreadsheet, where a cell that begins with a quote is read by
+// the clipboard's rules: outer quotes dropped, "" for ", line breaks inside
+// stored as spaces), else at its first ",", "，" or space;
 // both empty when the line cannot be split (blank, "#" first, no separator).
 std::pair<std::wstring, std::wstring> SplitImportLine(std::wstring_view line, std::wstring_view unit);
+
+// How many more lines the row starting at `start` takes because its first
+// cell is quoted and holds line breaks; 0 for an ordinary line.
+size_t QuotedCellSpan(std::wstring_view text, size_t start);
 
 // Every non-blank line checked against `list` and against the earlier lines.
 ImportCheck CheckImportText(std::wstring_view text, const DonationList& list, std::wstring_view unit,
