@@ -3,6 +3,7 @@
 #include <cwctype>
 
 #include "app/AppState.h"
+#include "import/ImportWindow.h"
 #include "app/KeyRouting.h"
 #include "help/HelpWindow.h"
 #include "list/ListEditing.h"
@@ -136,6 +137,7 @@ void RouteMessage(MSG& m) {
             DestroyWindow(g_app.importWindow);
             return;
         }
+        if (HandleImportWindowKey(m)) return;
         if (IsDialogMessageW(g_app.importWindow, &m)) return;
         RouteToPanel(m);
         return;

@@ -2,9 +2,14 @@
 
 #include <algorithm>
 
+#include <shellapi.h>
+
 #include "app/AppState.h"
 #include "app/Scale.h"
 #include "platform/WindowText.h"
+#include "platform/CommonControls.h"
+#include "platform/FileIo.h"
+#include "core/import/ImportFile.h"
 #include "platform/WindowClass.h"
 #include "platform/Dpi.h"
 #include "list/ListEditing.h"
@@ -35,11 +40,45 @@ const ImportChild kImportChildren[] = {
     {kIdImportCancelButton, L"BUTTON", L"取消", 0},
 };
 
+constexpr UINT_PTR kPasteCueSubclass = 1;
+
+// The cue of the empty paste box, in the muted text colour inside its margins.
+void PaintPasteCue(HWND box) {
+    if (GetWindowTextLengthW(box) > 0) return;
+    HDC dc = GetDC(box);
+    if (!dc) return;
+    RECT area{};
+    SendMessageW(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(box, WM_GETFONT, 0, 0)));
+    SetTextColor(dc, kPanelMutedText);
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextW(dc, kImportPasteCue, -1, &area, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, font);
+    ReleaseDC(box, dc);
+}
+
+LRESULT CALLBACK PasteBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR) {
+    switch (message) {
+        case WM_PAINT: {
+            const LRESULT result = comctl::DefSubclassProc(box, message, wParam, lParam);
+            PaintPasteCue(box);
+            return result;
+        }
+        case WM_NCDESTROY: comctl::RemoveWindowSubclass(box, PasteBoxProc, id); break;
+        default: break;
+    }
+    return comctl::DefSubclassProc(box, message, wParam, lParam);
+}
+
 LRESULT OnCreate(HWND window) {
     for (const ImportChild& child : kImportChildren) {
         CreatePanelChild(window, child.className, child.text, child.style, child.id);
     }
-    SendMessageW(GetDlgItem(window, kIdImportPasteBox), EM_SETLIMITTEXT, kImportTextLimit, 0);
+    HWND paste = GetDlgItem(window, kIdImportPasteBox);
+    SendMessageW(paste, EM_SETLIMITTEXT, kImportTextLimit, 0);
+    // Edit controls show no cue banner when they are multi-line: the box draws its own.
+    comctl::SetWindowSubclass(paste, PasteBoxProc, kPasteCueSubclass, 0);
+    DragAcceptFiles(window, TRUE);
     EnableWindow(GetDlgItem(window, kIdImportAddButton), FALSE);
     return 0;
 }
@@ -70,7 +109,11 @@ void RunCheck(HWND window) {
     const ImportCheck check = CheckImportText(WindowText(GetDlgItem(window, kIdImportPasteBox)), g_app.list,
                                               g_app.settings.amountUnit, g_app.settings.thousandsSeparator);
     g_import.results = check.results;
-    SetWindowTextW(GetDlgItem(window, kIdImportReportBox), check.report.c_str());
+    std::wstring report = check.report;
+    if (g_import.droppedColumnLines > 0) {
+        report += L"\r\n（文件中有 " + std::to_wstring(g_import.droppedColumnLines) + L" 行多于两列，只取了前两列）\r\n";
+    }
+    SetWindowTextW(GetDlgItem(window, kIdImportReportBox), report.c_str());
     HWND add = GetDlgItem(window, kIdImportAddButton);
     SetWindowTextW(add, (L"加入 " + std::to_wstring(check.validCount) + L" 条").c_str());
     EnableWindow(add, check.validCount > 0);
@@ -80,8 +123,11 @@ void RunCheck(HWND window) {
 LRESULT OnCommand(HWND window, int id, int code) {
     switch (id) {
         case kIdImportPasteBox:
+            // The cue comes and goes with the text.
+            if (code == EN_CHANGE) InvalidateRect(GetDlgItem(window, kIdImportPasteBox), nullptr, TRUE);
             if (code == EN_CHANGE) {
                 g_import.checked = false;
+                if (!g_import.fillingFromFile) g_import.droppedColumnLines = 0;
                 EnableWindow(GetDlgItem(window, kIdImportAddButton), FALSE);
             }
             break;
@@ -90,6 +136,15 @@ LRESULT OnCommand(HWND window, int id, int code) {
         case kIdImportCancelButton: DestroyWindow(window); break;
         default: break;
     }
+    return 0;
+}
+
+// A file dropped from the Explorer: the first one is read.
+LRESULT OnDropFiles(HWND window, HDROP drop) {
+    wchar_t path[MAX_PATH] = {};
+    const UINT length = DragQueryFileW(drop, 0, path, MAX_PATH);
+    DragFinish(drop);  // the drop's memory belongs to the system again
+    if (length > 0 && length < MAX_PATH) LoadImportFile(window, path);
     return 0;
 }
 
@@ -112,6 +167,7 @@ LRESULT CALLBACK ImportWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_DRAWITEM: DrawOwnerDrawnButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return 1;
         case WM_CTLCOLORSTATIC: return OnStaticColour(reinterpret_cast<HDC>(wParam));
         case WM_COMMAND: return OnCommand(window, LOWORD(wParam), HIWORD(wParam));
+        case WM_DROPFILES: return OnDropFiles(window, reinterpret_cast<HDROP>(wParam));
         case WM_CLOSE: DestroyWindow(window); return 0;
         case WM_DESTROY: return OnDestroy(window);
         default: return DefWindowProcW(window, message, wParam, lParam);
@@ -171,4 +227,49 @@ void AddCheckedImport() {
     }
     CommitListChange(L"已批量加入 " + std::to_wstring(added) + L" 条");
     if (g_app.importWindow) DestroyWindow(g_app.importWindow);
+}
+
+void LoadImportFile(HWND window, const std::wstring& path) {
+    const size_t slash = path.find_last_of(L"\\/");
+    const std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
+    HWND report = GetDlgItem(window, kIdImportReportBox);
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) {
+        SetWindowTextW(report, (L"无法读取文件 " + name + L"（可能正被其他程序占用）").c_str());
+        return;
+    }
+    const bool csv = name.size() >= 4 && _wcsicmp(name.c_str() + name.size() - 4, L".csv") == 0;
+    const ImportFileText file = ImportTextFromFile(bytes, csv, kImportTextLimit);
+    switch (file.outcome) {
+        case ImportFileOutcome::TooLong:
+            SetWindowTextW(report, (L"文件 " + name + L" 超过 4194304 个字符，无法导入").c_str());
+            return;
+        case ImportFileOutcome::Empty: SetWindowTextW(report, (L"文件 " + name + L" 中没有名单").c_str()); return;
+        case ImportFileOutcome::Read: break;
+    }
+    g_import.fillingFromFile = true;
+    SetWindowTextW(GetDlgItem(window, kIdImportPasteBox), file.text.c_str());
+    g_import.fillingFromFile = false;
+    g_import.droppedColumnLines = file.linesWithMoreColumns;
+    SetWindowTextW(report, (L"已读入文件 " + name + L"，请点击“检查名单”").c_str());
+}
+
+void OpenImportFile(HWND window) {
+    wchar_t file[MAX_PATH] = L"";
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = window;
+    dialog.lpstrFilter = L"CSV 文件 (*.csv)\0*.csv\0制表符分隔文本 (*.txt;*.tsv)\0*.txt;*.tsv\0所有文件 (*.*)\0*.*\0";
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrTitle = L"打开名单文件";
+    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_EXPLORER | OFN_NOCHANGEDIR;
+    if (comdlg::GetOpenFileNameW(&dialog)) LoadImportFile(window, file);
+}
+
+bool HandleImportWindowKey(const MSG& m) {
+    if (m.message != WM_KEYDOWN || m.wParam != 'O' || GetKeyState(VK_CONTROL) >= 0) return false;
+    if (g_app.importWindow) OpenImportFile(g_app.importWindow);
+    return true;
 }

@@ -2,10 +2,16 @@
 // operator pastes, checks and adds.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <shlobj.h>
+
 #include "Confirmation.h"
 #include "TableTestHelpers.h"
 #include "core/import/ImportCheck.h"
 #include "import/ImportWindow.h"
+#include "CommonDialogs.h"
+#include "TestFolder.h"
+#include "core/import/ImportFile.h"
 #include "list/ListEditing.h"
 
 namespace {
@@ -212,6 +218,122 @@ TEST_F(ImportWindowTest, CancelClosesWithoutAdding) {
     Press(kIdImportCancelButton);
     EXPECT_EQ(g_app.importWindow, nullptr);
     EXPECT_TRUE(g_app.list.empty());
+}
+
+// --- list files dropped or opened -------------------------------------------
+
+std::string Utf16Bytes(const std::wstring& text, bool little) {
+    std::string bytes = little ? std::string("\xFF\xFE", 2) : std::string("\xFE\xFF", 2);
+    for (wchar_t c : text) {
+        const char lo = static_cast<char>(c & 0xFF);
+        const char hi = static_cast<char>((c >> 8) & 0xFF);
+        bytes += little ? lo : hi;
+        bytes += little ? hi : lo;
+    }
+    return bytes;
+}
+
+TEST(ImportFile, EveryEncodingASpreadsheetSavesReadsTheSame) {
+    const std::wstring text = L"张三\t1000\r\n";
+    EXPECT_EQ(DecodeImportFile("\xE5\xBC\xA0\xE4\xB8\x89\t1000\r\n"), text);          // UTF-8
+    EXPECT_EQ(DecodeImportFile("\xEF\xBB\xBF\xE5\xBC\xA0\xE4\xB8\x89\t1000\r\n"), text);  // with its mark
+    EXPECT_EQ(DecodeImportFile(Utf16Bytes(text, true)), text);
+    EXPECT_EQ(DecodeImportFile(Utf16Bytes(text, false)), text);
+    EXPECT_EQ(DecodeImportFile("\xD5\xC5\xC8\xFD\t1000\r\n"), text);  // GBK: not UTF-8, so the ANSI code page
+}
+
+TEST(ImportFile, CsvRowsBecomeNameTabAmountAndCheckAsMeant) {
+    int more = 0;
+    const std::wstring csv = L"\"Smith, Jones & Co\",500,备注\r\n\"爱心\"\"春蕾\"\"助学社\",\"1,000\"\r\n"
+                             L"\"两行\r\n名字\",20\r\n王五,30\r\n";
+    const std::wstring text = CsvToImportText(csv, more);
+    EXPECT_EQ(more, 1);
+    const ImportCheck check = CheckImportText(text, {}, L"元", false);
+    ASSERT_EQ(check.results.size(), 4u);
+    EXPECT_EQ(check.results[0].name, L"Smith, Jones & Co");
+    EXPECT_EQ(check.results[0].amount, L"500元");
+    EXPECT_EQ(check.results[1].name, L"爱心\"春蕾\"助学社");
+    EXPECT_EQ(check.results[1].amount, L"1,000元");
+    EXPECT_EQ(check.results[2].name, L"两行 名字");
+    EXPECT_EQ(check.results[3].name, L"王五");
+    EXPECT_EQ(check.validCount, 4);
+
+    EXPECT_EQ(ImportTextFromFile("", true, 100).outcome, ImportFileOutcome::Empty);
+    EXPECT_EQ(ImportTextFromFile("\r\n \r\n", false, 100).outcome, ImportFileOutcome::Empty);
+    EXPECT_EQ(ImportTextFromFile(std::string(101, 'a'), false, 100).outcome, ImportFileOutcome::TooLong);
+    EXPECT_EQ(ImportTextFromFile(std::string(100, 'a'), false, 100).outcome, ImportFileOutcome::Read);
+}
+
+class ImportFileWindowTest : public ImportWindowTest {
+protected:
+    // A real drop: the structure the Explorer hands over, with one file.
+    void Drop(const std::wstring& path) {
+        const size_t bytes = sizeof(DROPFILES) + (path.size() + 2) * sizeof(wchar_t);
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+        auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+        drop->pFiles = sizeof(DROPFILES);
+        drop->fWide = TRUE;
+        std::copy(path.begin(), path.end(), reinterpret_cast<wchar_t*>(reinterpret_cast<char*>(drop) + sizeof(DROPFILES)));
+        GlobalUnlock(memory);
+        SendMessageW(g_app.importWindow, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);  // DragFinish frees it
+    }
+};
+
+TEST_F(ImportFileWindowTest, ADroppedCsvFillsTheBoxAndTheCheckSaysWhatWasLeftOut) {
+    Open();
+    EXPECT_NE(GetWindowLongPtrW(g_app.importWindow, GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
+    // The empty box shows its cue; a box holding only a space shows no ink.
+    const auto inkInFirstLine = [&] {
+        HWND box = Item(kIdImportPasteBox);
+        RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        HDC dc = GetDC(box);
+        int ink = 0;
+        for (int y = 4; y < 24; ++y) {
+            for (int x = 4; x < 200; ++x) {
+                const COLORREF c = GetPixel(dc, x, y);
+                if (c != CLR_INVALID && GetRValue(c) < 200) ++ink;
+            }
+        }
+        ReleaseDC(box, dc);
+        return ink;
+    };
+    SetFocus(g_app.controlPanel);  // no caret in the box
+    EXPECT_GT(inkInFirstLine(), 100);
+    Paste(L" ");
+    EXPECT_LT(inkInFirstLine(), 5);
+    Paste(L"");
+
+    const std::wstring csv = folder_.File(L"donors.csv");
+    ASSERT_TRUE(WriteBytes(csv, "\xD5\xC5\xC8\xFD,1000,\xB1\xB8\xD7\xA2\r\nZhang Wei,500\r\n"));  // GBK, a third column
+    Drop(csv);
+    EXPECT_EQ(TextOf(Item(kIdImportPasteBox)), L"张三\t1000\r\nZhang Wei\t500\r\n");
+    EXPECT_EQ(TextOf(Item(kIdImportReportBox)), L"已读入文件 donors.csv，请点击“检查名单”");
+    EXPECT_TRUE(g_app.list.empty());  // nothing is added before the check and the confirmation
+    Press(kIdImportCheckButton);
+    const std::wstring report = TextOf(Item(kIdImportReportBox));
+    EXPECT_EQ(report.rfind(L"可加入 2 条", 0), 0u);
+    EXPECT_NE(report.find(L"（文件中有 1 行多于两列，只取了前两列）"), std::wstring::npos);
+
+    Drop(folder_.File(L"missing.txt"));
+    EXPECT_EQ(TextOf(Item(kIdImportReportBox)), L"无法读取文件 missing.txt（可能正被其他程序占用）");
+    const std::wstring empty = folder_.File(L"empty.txt");
+    ASSERT_TRUE(WriteBytes(empty, ""));
+    Drop(empty);
+    EXPECT_EQ(TextOf(Item(kIdImportReportBox)), L"文件 empty.txt 中没有名单");
+    const std::wstring huge = folder_.File(L"huge.txt");
+    ASSERT_TRUE(WriteBytes(huge, std::string(4194305, 'a')));  // one character over the paste box's limit
+    Drop(huge);
+    EXPECT_EQ(TextOf(Item(kIdImportReportBox)), L"文件 huge.txt 超过 4194304 个字符，无法导入");
+    EXPECT_EQ(TextOf(Item(kIdImportPasteBox)), L"张三\t1000\r\nZhang Wei\t500\r\n");  // kept
+}
+
+TEST_F(ImportFileWindowTest, CtrlOOpensAFileThroughTheOpenDialog) {
+    Open();
+    const std::wstring path = folder_.File(L"list.txt");
+    ASSERT_TRUE(WriteBytes(path, Utf16Bytes(L"A\t1\r\nB\t2\r\n", true)));
+    DialogAnswer open{1136, {{1148, path}}, IDOK};  // the dialog's type list and its name box
+    ASSERT_TRUE(AnswerNextDialog(open, [&] { RouteKeyWith(VK_CONTROL, Item(kIdImportPasteBox), 'O'); }));
+    EXPECT_EQ(TextOf(Item(kIdImportPasteBox)), L"A\t1\r\nB\t2\r\n");
 }
 
 }  // namespace
