@@ -11,9 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "app/ListFileWatch.h"
 #include "platform/WinHandles.h"
 #include "core/caption/MonitorList.h"
 #include "core/list/DonationList.h"
+#include "core/list/ListFile.h"
 #include "core/list/UndoHistory.h"
 #include "core/settings/AppSettings.h"
 
@@ -25,6 +27,10 @@ struct ListFileStatus {
     std::wstring saveNote;            // what the last save did beyond saving
     std::wstring saveFailure;         // why the last save failed, when there is more to say
     std::wstring startupNote;         // what start-up has to tell about the list file
+    ListFileStamp stamp;              // what the file held when this program last read or wrote it
+    unsigned reloads = 0;             // how often another program's change was taken in
+    std::wstring reloadNote;          // a reload the next list change reports first
+    bool unreadableReported = false;  // the file turned unreadable and the operator was told
 };
 
 struct AppState {
@@ -50,6 +56,7 @@ struct AppState {
     bool exiting = false;
     bool listSaved = true;
     ListFileStatus listFile;
+    ListFileWatcher listWatch;  // another program's writes to the list file
     bool settingsSaveOk = true;
     bool captionFormatDirty = true;
     bool captionLayoutDirty = true;

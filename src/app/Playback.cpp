@@ -63,6 +63,7 @@ void ExitProgram() {
 
 void LeaveProgram() {
     g_app.exiting = true;
+    g_app.listWatch.Stop();
     if (g_app.controlPanel) UnregisterHotkeys(g_app.controlPanel);
     g_app.registeredHotkeyCount = 0;
     if (g_app.notifyIcon.cbSize != 0) Shell_NotifyIconW(NIM_DELETE, &g_app.notifyIcon);

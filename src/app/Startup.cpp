@@ -17,7 +17,9 @@
 #include "caption/LayeredRenderer.h"
 #include "caption/Monitors.h"
 #include "commands/ListStore.h"
+#include "commands/OutsideChanges.h"
 #include "panel/ControlPanel.h"
+#include "panel/PanelViews.h"
 #include "panel/StatusLine.h"
 #include "platform/CommonControls.h"
 #include "platform/GdiplusLibrary.h"
@@ -103,6 +105,22 @@ void CreateMainWindows() {
     if (!note.empty()) SetStatusText(note, true);
 }
 
+// Another program's change to the list file shows up within about a second.
+void WatchListFile() {
+    ListFileWatcher::Callbacks callbacks;
+    callbacks.prepare = [](std::wstring& unit, ListFileStamp& known) {
+        if (!WatchesForOutsideChanges(g_app)) return false;
+        unit = g_app.settings.amountUnit;
+        known = g_app.listFile.stamp;
+        return true;
+    };
+    callbacks.apply = [](ListFileRead&& read) {
+        return TakeInListFileRead(g_app, ProgramViews(), std::move(read)) == OutsideChange::Unreadable;
+    };
+    g_app.listWatch.Start(g_app.instance, g_app.listPath, std::move(callbacks));
+    TakeInOutsideChange(g_app, ProgramViews());  // a change made since start-up read the file
+}
+
 void ShowMainWindows(int showCommand) {
     if (g_app.captionWindow) {
         ShowWindow(g_app.captionWindow, g_app.paused ? SW_HIDE : SW_SHOWNOACTIVATE);
@@ -153,6 +171,7 @@ int RunVelmaro(HINSTANCE instance, int showCommand) {
     LoadStartupData();
     RegisterWindowClasses();
     CreateMainWindows();
+    WatchListFile();
     AddTrayIcon();
     RegisterHotkeys();
     g_app.accelerators = CreateAltAcceleratorTable();

@@ -21,6 +21,7 @@ void LoadStartupData();                  // monitors, default settings, settings
 void RegisterWindowClasses();                // with the common control classes first
 void InitialiseCommonControls();
 void CreateMainWindows();                // caption window, control panel, big icons, caption font
+void WatchListFile();                    // another program's writes to donations.txt show up
 void ShowMainWindows(int showCommand);
 void ShutdownPlatform();
 

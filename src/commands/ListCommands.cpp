@@ -6,13 +6,19 @@
 #include "core/list/ListFile.h"
 #include "core/list/UndoHistory.h"
 #include "commands/ListStore.h"
+#include "commands/OutsideChanges.h"
 #include "platform/FileIo.h"
 
 void FinishListChange(AppState& app, Views& views, const std::wstring& message) {
+    app.listSaved = false;  // a change of ours waits for the file
     SaveDonationList(app);
     app.listFile.takenIn = false;  // the views are told below either way
     views.ListChanged();
-    views.Status(LastListChangeStatus(app, message), true);
+    // An outside change taken in just before this command is said first.
+    std::wstring said = message;
+    if (!app.listFile.reloadNote.empty()) said = app.listFile.reloadNote + L" · " + message;
+    app.listFile.reloadNote.clear();
+    views.Status(LastListChangeStatus(app, said), true);
 }
 
 bool AppendEntry(AppState& app, Views& views, const std::wstring& typedName, const std::wstring& typedAmount) {
@@ -22,6 +28,7 @@ bool AppendEntry(AppState& app, Views& views, const std::wstring& typedName, con
         views.Status(L"请填写姓名/公司(机构)名称和金额", false);
         return false;
     }
+    ReadyForListCommand(app, views, ListActionKind::AddsOnly);
     PushSnapshot(app.undoHistory, app.list);
     app.list.push_back({name, amount});
     FinishListChange(app, views, L"已追加 1 条名单");
@@ -36,6 +43,7 @@ void EditEntryField(AppState& app, Views& views, size_t index, int column, const
         return;
     }
     if (index >= app.list.size()) return;
+    if (!ReadyForListCommand(app, views, ListActionKind::Other)) return;
     std::wstring& field = column == 2 ? app.list[index].amount : app.list[index].name;
     if (field == text) return;
     PushSnapshot(app.undoHistory, app.list);  // copies the list; `field` stays valid
@@ -49,6 +57,7 @@ void DeleteEntries(AppState& app, Views& views, const std::vector<size_t>& indic
         views.Status(L"请先选择需要删除的名单", false);
         return;
     }
+    if (!ReadyForListCommand(app, views, ListActionKind::Other)) return;
     PushSnapshot(app.undoHistory, app.list);
     // One pass instead of one erase per index, so deleting thousands of rows
     // does not shift the rest of the list thousands of times.
@@ -66,18 +75,32 @@ void DeleteEntries(AppState& app, Views& views, const std::vector<size_t>& indic
 }
 
 void ClearList(AppState& app, Views& views) {
+    if (!ReadyForListCommand(app, views, ListActionKind::Other)) return;
+    const unsigned reloads = app.listFile.reloads;
     if (app.list.empty() || !views.Confirm(ConfirmKind::ClearList)) return;
+    // The file may have changed while the question was open.
+    if (!StillTheListThatWasConfirmed(app, views, reloads)) return;
     PushSnapshot(app.undoHistory, app.list);
     app.list.clear();
     FinishListChange(app, views, L"名单已清空，可撤销");
 }
 
 void UndoListChange(AppState& app, Views& views) {
+    if (app.undoHistory.undo.empty() || !ReadyForListCommand(app, views, ListActionKind::Other)) return;
     if (StepBack(app.undoHistory, app.list)) FinishListChange(app, views, L"已撤销");
 }
 
 void RedoListChange(AppState& app, Views& views) {
+    if (app.undoHistory.redo.empty() || !ReadyForListCommand(app, views, ListActionKind::Other)) return;
     if (StepForward(app.undoHistory, app.list)) FinishListChange(app, views, L"已重做");
+}
+
+void AppendEntries(AppState& app, Views& views, const DonationList& entries, const std::wstring& message) {
+    if (entries.empty()) return;
+    ReadyForListCommand(app, views, ListActionKind::AddsOnly);
+    PushSnapshot(app.undoHistory, app.list);
+    app.list.insert(app.list.end(), entries.begin(), entries.end());
+    FinishListChange(app, views, message);
 }
 
 void RestoreListBackup(AppState& app, Views& views) {
@@ -86,7 +109,10 @@ void RestoreListBackup(AppState& app, Views& views) {
         views.Status(L"暂无可恢复的备份", false);
         return;
     }
+    if (!ReadyForListCommand(app, views, ListActionKind::Other)) return;
+    const unsigned reloads = app.listFile.reloads;
     if (!views.Confirm(ConfirmKind::RestoreBackup)) return;
+    if (!StillTheListThatWasConfirmed(app, views, reloads)) return;
     // A backup that exists but cannot be read would empty the list while
     // reporting a restore; the list stays as it is instead.
     std::string bytes;

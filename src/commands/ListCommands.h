@@ -28,6 +28,12 @@ void DeleteEntries(AppState& app, Views& views, const std::vector<size_t>& indic
 // Empties the list once the operator confirms.
 void ClearList(AppState& app, Views& views);
 
+// Entries already checked (an import) at the end of the list, as one step.
+void AppendEntries(AppState& app, Views& views, const DonationList& entries, const std::wstring& message);
+
+// Before changing the list, each command takes in a change another program
+// made to the file; one meant for the list as it was (all but appending) is
+// then not applied, and the status line says so.
 void UndoListChange(AppState& app, Views& views);
 void RedoListChange(AppState& app, Views& views);
 

@@ -31,9 +31,11 @@ void ForgetUnsavedCopy(AppState& app) {
 // come first and the ones typed meanwhile follow, as one undoable step.
 void TakeInListFileIfReadable(AppState& app) {
     DonationList fileEntries;
-    const ListReadResult read = ReadDonationListFile(app.listPath, app.settings.amountUnit, fileEntries);
+    ListFileStamp stamp;
+    const ListReadResult read = ReadDonationListFile(app.listPath, app.settings.amountUnit, fileEntries, stamp);
     if (read == ListReadResult::Unreadable) return;
     app.listFile.unread = false;
+    app.listFile.stamp = stamp;
     if (read == ListReadResult::Missing) return;  // nothing left to protect
     if (!app.list.empty()) PushSnapshot(app.undoHistory, app.list);
     const size_t fromFile = fileEntries.size();
@@ -67,7 +69,7 @@ void LoadDonationList(AppState& app) {
     app.listFile.unsavedCopyWritten = false;
     app.listFile.startupNote.clear();
     const std::wstring& unit = app.settings.amountUnit;
-    const ListReadResult read = ReadDonationListFile(app.listPath, unit, app.list);
+    const ListReadResult read = ReadDonationListFile(app.listPath, unit, app.list, app.listFile.stamp);
 
     DonationList kept;
     const bool keptFound = ReadDonationListFile(UnsavedPath(app), unit, kept) == ListReadResult::Loaded;
@@ -95,13 +97,22 @@ void LoadDonationList(AppState& app) {
 }
 
 void SaveDonationList(AppState& app) {
+    const bool changePending = !app.listSaved;
     app.listSaved = false;
     app.listFile.saveNote.clear();
     app.listFile.saveFailure.clear();
     if (app.listFile.unread) TakeInListFileIfReadable(app);
-    const ListWriteResult result = WriteDonationListFile(app.list, app.listPath);
+    const ListWriteResult result = WriteDonationListFileOver(app.list, app.listPath, app.listFile.stamp);
     if (result == ListWriteResult::TargetUnreadable) {
         KeepListBesideUnreadFile(app);
+        return;
+    }
+    if (result == ListWriteResult::ChangedOutside) {
+        // Another program wrote the file since we last read or wrote it. Its
+        // change is never overwritten unseen; the check for outside changes
+        // takes it in. A list with no change of ours pending loses nothing.
+        app.listSaved = !changePending;
+        if (changePending) app.listFile.saveFailure = L"名单文件已被其他程序修改，未覆盖它";
         return;
     }
     app.listSaved = result == ListWriteResult::Saved;

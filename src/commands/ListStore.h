@@ -16,6 +16,9 @@ void LoadDonationList(AppState& app);
 void LoadDonationList();
 
 // Writes AppState.list to AppState.listPath; AppState.listSaved := result.
+// A file that another program changed since this program last read or wrote
+// it is never replaced (AppState.listSaved stays false when a change of ours
+// was pending, as FinishListChange marks it).
 // While the file has never been read, it is read again first and its entries
 // are taken in ahead of the typed ones; while it still cannot be read, the
 // list goes to "<path>.unsaved" instead. AppState.listFile.saveNote says what

@@ -11,6 +11,10 @@ enum class ConfirmKind { ClearList, RestoreBackup };
 struct Views {
     // The list changed: table, count and caption show it.
     virtual void ListChanged() = 0;
+    // The list was replaced by what another program wrote to the file: an
+    // open cell edit and a finished import check no longer apply; then as
+    // ListChanged.
+    virtual void ListReloaded() = 0;
     // The status line; `withTime` appends the time of day.
     virtual void Status(const std::wstring& text, bool withTime) = 0;
     // True when the operator answers Yes.

@@ -13,11 +13,13 @@
 #include "platform/WindowClass.h"
 #include "platform/Dpi.h"
 #include "list/ListEditing.h"
+#include "commands/ListCommands.h"
 #include "commands/ListStore.h"
 #include "panel/ControlPanel.h"
 #include "panel/OwnerDrawnButton.h"
 #include "panel/PanelChildren.h"
 #include "panel/PanelColors.h"
+#include "panel/PanelViews.h"
 
 ImportState g_import;
 
@@ -218,15 +220,20 @@ void AddCheckedImport() {
                                        L"检查导入", MB_ICONQUESTION | MB_YESNO);
         if (answer != IDYES) return;
     }
-    PushUndoSnapshot();
-    int added = 0;
+    DonationList added;
     for (const ImportCheckResult& r : g_import.results) {
-        if (!r.valid) continue;
-        g_app.list.push_back({r.name, r.amount});
-        ++added;
+        if (r.valid) added.push_back({r.name, r.amount});
     }
-    CommitListChange(L"已批量加入 " + std::to_wstring(added) + L" 条");
+    AppendEntries(g_app, ProgramViews(), added, L"已批量加入 " + std::to_wstring(added.size()) + L" 条");
     if (g_app.importWindow) DestroyWindow(g_app.importWindow);
+}
+
+void MarkImportCheckStale() {
+    if (!g_app.importWindow || !g_import.checked) return;
+    g_import.checked = false;
+    EnableWindow(GetDlgItem(g_app.importWindow, kIdImportAddButton), FALSE);
+    SetWindowTextW(GetDlgItem(g_app.importWindow, kIdImportReportBox),
+                   L"名单文件已被外部修改，检查结果已过时，请重新点击“检查名单”");
 }
 
 void LoadImportFile(HWND window, const std::wstring& path) {

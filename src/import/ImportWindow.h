@@ -34,6 +34,10 @@ extern ImportState g_import;
 // Opens the window, or brings an open one forward with its text.
 void OpenImportWindow();
 
+// The list changed under a finished check (another program wrote the file):
+// its duplicates may be wrong, so adding waits for a new check.
+void MarkImportCheckStale();
+
 // A dropped or opened file's text into the paste box, ready for the check;
 // the report box says what could not be read.
 void LoadImportFile(HWND window, const std::wstring& path);

@@ -23,6 +23,8 @@
 #include "settings/SettingsState.h"
 #include "settings/Hotkeys.h"
 #include "settings/SettingsFile.h"
+#include "commands/OutsideChanges.h"
+#include "panel/PanelViews.h"
 
 namespace {
 
@@ -35,11 +37,15 @@ void OnApplyAndSave() {
     RegisterHotkeys();
     RefreshSettingsControls();
     SaveSettings();
+    // A change another program made is taken in, never saved over.
+    ReadyForListCommand(g_app, ProgramViews(), ListActionKind::AddsOnly);
     SaveDonationList();
     ShowListTakenIn();
     std::wstring status = g_app.settingsSaveOk && g_app.listSaved ? L"已应用并保存" : L"保存失败，请检查目录是否可写";
     if (!g_app.listSaved && !g_app.listFile.saveFailure.empty()) status = L"保存失败：" + g_app.listFile.saveFailure;
     if (!g_app.listFile.saveNote.empty()) status += L" · " + g_app.listFile.saveNote;
+    if (!g_app.listFile.reloadNote.empty()) status = g_app.listFile.reloadNote + L" · " + status;
+    g_app.listFile.reloadNote.clear();
     SetStatusText(status, true);
 }
 

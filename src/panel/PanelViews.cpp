@@ -4,6 +4,8 @@
 
 #include "app/AppState.h"
 #include "caption/CaptionContent.h"
+#include "import/ImportWindow.h"
+#include "list/ListEditing.h"
 #include "panel/DonationTable.h"
 #include "panel/StatusLine.h"
 
@@ -15,6 +17,12 @@ public:
         RefreshDonationTable();
         InvalidateCaptionLayout();
         RepaintCaption();
+    }
+
+    void ListReloaded() override {
+        CommitCellEdit(true);  // the edited cell may no longer be the one it was
+        MarkImportCheckStale();
+        ListChanged();
     }
 
     void Status(const std::wstring& text, bool withTime) override { SetStatusText(text, withTime); }

@@ -218,6 +218,7 @@ TEST_F(SessionEndTest, AFolderThatCannotBeWrittenSendsTheListToLocalAppData) {
     ASSERT_FALSE(locked.empty());
     g_app.listPath = locked + L"\\donations.txt";
     g_app.list.push_back({L"锁定", L"9元"});
+    g_app.listSaved = false;  // changed, not yet saved
     const std::wstring appData = SessionFallbackInAppData();
     ASSERT_FALSE(appData.empty());
     DeleteFileW(appData.c_str());

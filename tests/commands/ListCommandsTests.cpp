@@ -4,27 +4,12 @@
 
 #include <vector>
 
+#include "RecordingViews.h"
 #include "TestFolder.h"
 #include "commands/ListCommands.h"
 #include "commands/ListStore.h"
 
 namespace {
-
-struct RecordingViews : Views {
-    int listChanges = 0;
-    std::vector<std::wstring> statuses;
-    std::vector<ConfirmKind> asked;
-    bool answer = true;
-
-    void ListChanged() override { ++listChanges; }
-    void Status(const std::wstring& text, bool withTime) override {
-        statuses.push_back(text + (withTime ? L" @" : L""));
-    }
-    bool Confirm(ConfirmKind kind) override {
-        asked.push_back(kind);
-        return answer;
-    }
-};
 
 class ListCommandsTest : public testing::Test {
 protected:

@@ -169,7 +169,10 @@ const ListFileOps& PlatformListFileOps() {
 // complete on disk before anything is renamed, the list is renamed before the
 // backup, so a save that fails leaves the backup as it was, and at any
 // instant each file holds a complete list that really was in the file.
-ListWriteResult WriteDonationListFile(const DonationList& list, const std::wstring& path, const ListFileOps& ops) {
+namespace {
+
+ListWriteResult WriteListFile(const DonationList& list, const std::wstring& path, ListFileStamp* expected,
+                              const ListFileOps& ops) {
     const std::string content = SerializeDonationList(list);
 
     const bool exists = ops.exists(path);
@@ -177,7 +180,11 @@ ListWriteResult WriteDonationListFile(const DonationList& list, const std::wstri
     if (exists) {
         // A file we cannot read cannot be backed up: it is never replaced.
         if (!ops.read(path, onDisk)) return ListWriteResult::TargetUnreadable;
-        if (onDisk == content) return ListWriteResult::Saved;
+        if (expected && expected->known && StampOfBytes(onDisk) != *expected) return ListWriteResult::ChangedOutside;
+        if (onDisk == content) {
+            if (expected) *expected = StampOfBytes(onDisk);
+            return ListWriteResult::Saved;
+        }
     }
 
     // Windows refuses to replace a read-only file; check before touching the
@@ -191,9 +198,21 @@ ListWriteResult WriteDonationListFile(const DonationList& list, const std::wstri
     if (exists && !ops.writeFlushed(backupPending, onDisk)) return ListWriteResult::Failed;
 
     if (!ops.replace(pendingPath, path)) return ListWriteResult::Failed;
+    if (expected) *expected = StampOfBytes(content);
     // The list is saved; a backup that cannot be renamed stays one save older.
     if (exists) ops.replace(backupPending, backupPath);
     return ListWriteResult::Saved;
+}
+
+}  // namespace
+
+ListWriteResult WriteDonationListFile(const DonationList& list, const std::wstring& path, const ListFileOps& ops) {
+    return WriteListFile(list, path, nullptr, ops);
+}
+
+ListWriteResult WriteDonationListFileOver(const DonationList& list, const std::wstring& path, ListFileStamp& stamp,
+                                          const ListFileOps& ops) {
+    return WriteListFile(list, path, &stamp, ops);
 }
 
 ListReadResult ReadDonationListFile(const std::wstring& path, std::wstring_view unit, DonationList& list) {
@@ -205,3 +224,46 @@ ListReadResult ReadDonationListFile(const std::wstring& path, std::wstring_view 
     }
     return FileExists(path) ? ListReadResult::Unreadable : ListReadResult::Missing;
 }
+
+ListReadResult ReadDonationListFile(const std::wstring& path, std::wstring_view unit, DonationList& list,
+                                    ListFileStamp& stamp) {
+    list.clear();
+    stamp = ListFileStamp{};
+    std::string bytes;
+    if (ReadWholeFile(path, bytes)) {
+        stamp = StampOfBytes(bytes);
+        list = ParseDonationListBytes(bytes, unit);
+        return ListReadResult::Loaded;
+    }
+    if (FileExists(path)) return ListReadResult::Unreadable;
+    stamp = MissingFileStamp();
+    return ListReadResult::Missing;
+}
+
+ListFileRead ReadListFileIfChanged(const std::wstring& path, std::wstring_view unit, const ListFileStamp& known) {
+    ListFileRead read;
+    read.known = known;
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) {
+        read.result = FileExists(path) ? ListReadResult::Unreadable : ListReadResult::Missing;
+        if (read.result == ListReadResult::Missing) read.stamp = MissingFileStamp();
+        return read;
+    }
+    read.result = ListReadResult::Loaded;
+    read.stamp = StampOfBytes(bytes);
+    if (read.stamp != known) read.list = ParseDonationListBytes(bytes, unit);
+    return read;
+}
+
+// FNV-1a with the size beside it: two different contents that give the same
+// stamp are too unlikely to matter next to a person editing a file.
+ListFileStamp StampOfBytes(std::string_view bytes) {
+    uint64_t hash = 14695981039346656037ull;
+    for (unsigned char byte : bytes) {
+        hash ^= byte;
+        hash *= 1099511628211ull;
+    }
+    return ListFileStamp{true, true, bytes.size(), hash};
+}
+
+ListFileStamp MissingFileStamp() { return ListFileStamp{true, false, 0, 0}; }

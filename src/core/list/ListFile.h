@@ -10,6 +10,7 @@
 // such names reads and writes exactly as the plain format says.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -31,10 +32,26 @@ struct ListFileOps {
 };
 const ListFileOps& PlatformListFileOps();
 
+// What the file held when the program last read or wrote it, so that a change
+// made by another program can be told from our own.
+struct ListFileStamp {
+    bool known = false;   // false: the file has never been read or written
+    bool exists = false;  // the file was there (false: known to be missing)
+    uint64_t size = 0;
+    uint64_t hash = 0;
+    bool operator==(const ListFileStamp& other) const {
+        return known == other.known && exists == other.exists && size == other.size && hash == other.hash;
+    }
+    bool operator!=(const ListFileStamp& other) const { return !(*this == other); }
+};
+ListFileStamp StampOfBytes(std::string_view bytes);
+ListFileStamp MissingFileStamp();
+
 enum class ListWriteResult {
     Saved,             // written, or the bytes on disk were already equal
     Failed,            // nothing replaced: the file and its backup are as they were
     TargetUnreadable,  // the file exists but cannot be read, so it is never replaced
+    ChangedOutside,    // the file no longer holds what `expected` says: it is never replaced
 };
 
 // Writes the list through "<path>.pending" and refreshes "<path>.bak" with
@@ -43,7 +60,28 @@ enum class ListWriteResult {
 ListWriteResult WriteDonationListFile(const DonationList& list, const std::wstring& path,
                                       const ListFileOps& ops = PlatformListFileOps());
 
+// The same, but only over the content `stamp` describes (when it is known): a
+// file that another program changed since is left alone. After a save,
+// `stamp` describes the bytes now in the file. A file known to be missing may
+// be written; one that has appeared since counts as changed.
+ListWriteResult WriteDonationListFileOver(const DonationList& list, const std::wstring& path, ListFileStamp& stamp,
+                                          const ListFileOps& ops = PlatformListFileOps());
+
 enum class ListReadResult { Loaded, Missing, Unreadable };
 
 // The entries of the file at `path`; empty unless Loaded.
 ListReadResult ReadDonationListFile(const std::wstring& path, std::wstring_view unit, DonationList& list);
+// A look at the file for changes: its stamp, and its entries only when the
+// stamp differs from `known` (parsing a long list is the expensive part).
+struct ListFileRead {
+    ListReadResult result = ListReadResult::Missing;
+    ListFileStamp stamp;  // missing: MissingFileStamp(); unreadable: not known
+    DonationList list;    // parsed only when Loaded and the stamp is not `known`
+    ListFileStamp known;  // what it was compared with
+};
+ListFileRead ReadListFileIfChanged(const std::wstring& path, std::wstring_view unit, const ListFileStamp& known);
+
+// The same, with the stamp of what was read (missing: MissingFileStamp();
+// unreadable: not known).
+ListReadResult ReadDonationListFile(const std::wstring& path, std::wstring_view unit, DonationList& list,
+                                    ListFileStamp& stamp);

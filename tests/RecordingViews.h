@@ -1,0 +1,32 @@
+// Views that record what the windows would be told, for commands run on a
+// state of their own without any window.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "commands/Views.h"
+
+struct RecordingViews : Views {
+    int listChanges = 0;
+    int reloads = 0;
+    std::vector<std::wstring> statuses;
+    std::vector<ConfirmKind> asked;
+    bool answer = true;
+    std::function<void()> whileAsking;  // what happens while a question is open
+
+    void ListChanged() override { ++listChanges; }
+    void ListReloaded() override {
+        ++reloads;
+        ListChanged();
+    }
+    void Status(const std::wstring& text, bool withTime) override {
+        statuses.push_back(text + (withTime ? L" @" : L""));
+    }
+    bool Confirm(ConfirmKind kind) override {
+        asked.push_back(kind);
+        if (whileAsking) whileAsking();
+        return answer;
+    }
+};
