@@ -8,6 +8,8 @@
 
 #include "BenchTiming.h"
 #include "app/AppState.h"
+#include "caption/Caption.h"
+#include "panel/ControlPanel.h"
 #include "app/MessageLoop.h"
 #include "app/Startup.h"
 #include "commands/ListStore.h"
@@ -38,7 +40,7 @@ void DrainQueue() {
 
 void BenchRefill(size_t count) {
     g_app.list = MakeTableList(count);
-    HWND table = GetDlgItem(g_app.controlPanel, kIdDonationTable);
+    HWND table = GetDlgItem(g_app.panel->window, kIdDonationTable);
     const double ms = MedianMs(9, [&](int) {
         RefreshDonationTable();
         UpdateWindow(table);
@@ -50,7 +52,7 @@ void BenchRefill(size_t count) {
 
 // The key goes through the program's own message routing, as typed.
 void BenchEnterToSaved(size_t count) {
-    HWND panel = g_app.controlPanel;
+    HWND panel = g_app.panel->window;
     HWND nameBox = GetDlgItem(panel, kIdNameBox);
     HWND amountBox = GetDlgItem(panel, kIdAmountBox);
     HWND table = GetDlgItem(panel, kIdDonationTable);
@@ -77,7 +79,7 @@ void BenchEnterToSaved(size_t count) {
 // the time from its write until the table shows the new entry: median and
 // worst of 20, with the program's own watcher and debounce.
 void BenchOutsideEditToTable(size_t count) {
-    HWND table = GetDlgItem(g_app.controlPanel, kIdDonationTable);
+    HWND table = GetDlgItem(g_app.panel->window, kIdDonationTable);
     g_app.list = MakeTableList(count);
     SaveDonationList();
     RefreshDonationTable();
@@ -152,15 +154,15 @@ void RunTableBenchmarks() {
     g_app.settingsPath = folder + L"\\settings.ini";
     RegisterWindowClasses();
     CreateMainWindows();
-    ShowWindow(g_app.controlPanel, SW_SHOW);
+    ShowWindow(g_app.panel->window, SW_SHOW);
     DrainQueue();
     for (size_t count : {1000u, 10000u, 100000u}) BenchRefill(count);
     BenchEnterToSaved(10000);
     BenchOutsideEditToTable(1000);
     BenchOutsideReload(100000);
     g_app.exiting = true;
-    DestroyWindow(g_app.captionWindow);
-    DestroyWindow(g_app.controlPanel);
+    DestroyWindow(g_app.caption->window);
+    DestroyWindow(g_app.panel->window);
     DrainQueue();
     for (const wchar_t* file : {L"donations.txt", L"donations.txt.bak", L"settings.ini", L"donations.txt.~outside"}) {
         DeleteFileW((folder + L"\\" + file).c_str());

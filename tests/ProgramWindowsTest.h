@@ -8,6 +8,8 @@
 #include "MessagePump.h"
 #include "TestFolder.h"
 #include "app/AppState.h"
+#include "caption/Caption.h"
+#include "panel/ControlPanel.h"
 #include "app/Startup.h"
 
 class ProgramWindowsTest : public testing::Test {
@@ -26,23 +28,23 @@ protected:
         g_app.settings.width = 900;
         g_app.settings.height = 128;
         CreateMainWindows();
-        ASSERT_NE(g_app.captionWindow, nullptr);
-        ASSERT_NE(g_app.controlPanel, nullptr);
+        ASSERT_NE(g_app.caption->window, nullptr);
+        ASSERT_NE(g_app.panel->window, nullptr);
     }
 
     void TearDown() override {
-        if (g_app.captionWindow) DestroyWindow(g_app.captionWindow);
-        if (g_app.controlPanel) DestroyWindow(g_app.controlPanel);
+        if (g_app.caption->window) DestroyWindow(g_app.caption->window);
+        if (g_app.panel->window) DestroyWindow(g_app.panel->window);
         DrainMessages();
         TakeQuitMessage();
-        g_app.captionWindow = nullptr;
-        g_app.controlPanel = nullptr;
+        g_app.caption->window = nullptr;
+        g_app.panel->window = nullptr;
         g_app.paused = true;
         g_app.exiting = false;
         g_app.list.clear();
     }
 
-    HWND Control(int id) const { return GetDlgItem(g_app.controlPanel, id); }
+    HWND Control(int id) const { return GetDlgItem(g_app.panel->window, id); }
 
     TestFolder folder_;
 };

@@ -15,8 +15,8 @@ class TableTest : public ProgramWindowsTest {
 protected:
     void SetUp() override {
         ProgramWindowsTest::SetUp();
-        ShowWindow(g_app.controlPanel, SW_SHOW);
-        SetForegroundWindow(g_app.controlPanel);
+        ShowWindow(g_app.panel->window, SW_SHOW);
+        SetForegroundWindow(g_app.panel->window);
     }
 
     void TearDown() override {

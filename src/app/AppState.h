@@ -1,13 +1,15 @@
-// The one process-wide record through which every part of the program reaches
-// the windows, the settings, the list and the shared flags. It is read and
-// written on the user-interface thread only; the motion timer thread reads
-// `paused` alone.
+// The one process-wide record: the plain data (settings, list, undo history,
+// paths, flags) and the two objects that own the windows and everything they
+// draw with, the control panel and the caption. It is read and written on the
+// user-interface thread only; the motion timer thread reads `paused` and the
+// caption's pending-frame flag alone.
 #pragma once
 
 #include <windows.h>
 #include <shellapi.h>
 
 #include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,12 +35,23 @@ struct ListFileStatus {
     bool unreadableReported = false;  // the file turned unreadable and the operator was told
 };
 
+struct Caption;
+struct ControlPanel;
+
 struct AppState {
+    AppState();
+    ~AppState();
+    AppState(const AppState&) = delete;
+    AppState& operator=(const AppState&) = delete;
+
+    // Always there; their windows exist from start-up to the exit.
+    std::unique_ptr<ControlPanel> panel;
+    std::unique_ptr<Caption> caption;
+
     HINSTANCE instance = nullptr;
     LONGLONG counterFrequency = 0;
     LONGLONG lastFrameCounter = 0;
     double dpiScale = 1.0;
-    ULONG_PTR gdiplusToken = 0;
 
     std::wstring programFolder;
     std::wstring listPath;
@@ -53,6 +66,7 @@ struct AppState {
     std::vector<MonitorEntry> monitors;
 
     std::atomic<bool> paused{true};  // read by the motion timer thread too
+    bool playbackEverToggled = false;  // started or paused at least once this run
     bool exiting = false;
     bool listSaved = true;
     ListFileStatus listFile;
@@ -62,8 +76,6 @@ struct AppState {
     bool captionLayoutDirty = true;
     bool captionStripDirty = true;
 
-    HWND captionWindow = nullptr;
-    HWND controlPanel = nullptr;
     HWND helpWindow = nullptr;
     HWND importWindow = nullptr;
     HWND cellEditor = nullptr;
@@ -72,9 +84,8 @@ struct AppState {
     bool commitGuard = false;
 
     int registeredHotkeyCount = 0;  // how many of the four global hotkeys are ours
-    HACCEL accelerators = nullptr;
+    UniqueAccelerators accelerators;
     NOTIFYICONDATAW notifyIcon{};
-    UniqueFont captionFont;
 };
 
 extern AppState g_app;

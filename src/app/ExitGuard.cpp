@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include "app/AppState.h"
+#include "panel/ControlPanel.h"
 #include "app/ExitQuestion.h"
 #include "platform/FileIo.h"
 #include "commands/ListStore.h"
@@ -44,7 +45,7 @@ bool SaveBeforeExit() {
     ShowListTakenIn();
     std::wstring reason = WhyTheListIsNotSaved();
     while (!g_app.listSaved) {
-        switch (AskAboutUnsavedList(g_app.controlPanel, UnsavedListQuestion(reason, g_app.settingsSaveOk))) {
+        switch (AskAboutUnsavedList(g_app.panel->window, UnsavedListQuestion(reason, g_app.settingsSaveOk))) {
             case ExitChoice::RetrySave:
                 SaveSettings();
                 SaveDonationList();
@@ -52,7 +53,7 @@ bool SaveBeforeExit() {
                 reason = WhyTheListIsNotSaved();
                 break;
             case ExitChoice::SaveElsewhere: {
-                const std::wstring path = AskWhereToSaveList(g_app.controlPanel);
+                const std::wstring path = AskWhereToSaveList(g_app.panel->window);
                 if (path.empty()) break;
                 if (WriteListCopy(g_app.list, path)) return true;
                 reason = L"另存到 " + path + L" 也未成功，请换一个位置";

@@ -3,6 +3,7 @@
 #include <cwctype>
 
 #include "app/AppState.h"
+#include "panel/ControlPanel.h"
 #include "import/ImportWindow.h"
 #include "app/KeyRouting.h"
 #include "help/HelpWindow.h"
@@ -65,7 +66,7 @@ void RouteHelpMessage(MSG& m) {
 // Carries out a panel key; false when the action has nothing to act on,
 // so the key goes on to the accelerators and dialog navigation.
 bool RunPanelKeyAction(PanelKeyAction action) {
-    HWND panel = g_app.controlPanel;
+    HWND panel = g_app.panel->window;
     switch (action) {
         case PanelKeyAction::OpenHelp: ShowHelp(0); return true;
         case PanelKeyAction::FocusSearch: {
@@ -100,7 +101,7 @@ bool RunPanelKeyAction(PanelKeyAction action) {
 }
 
 bool HandlePanelKey(const MSG& m) {
-    HWND panel = g_app.controlPanel;
+    HWND panel = g_app.panel->window;
     if (m.message != WM_KEYDOWN || !panel || !IsWindowVisible(panel)) return false;
     HWND focus = GetFocus();
     if (!IsWindowOrDescendant(panel, focus)) return false;
@@ -116,9 +117,9 @@ bool HandlePanelKey(const MSG& m) {
 }
 
 void RouteToPanel(MSG& m) {
-    HWND panel = g_app.controlPanel;
+    HWND panel = g_app.panel->window;
     if (panel) {
-        if (g_app.accelerators && TranslateAcceleratorW(panel, g_app.accelerators, &m)) return;
+        if (g_app.accelerators.get() && TranslateAcceleratorW(panel, g_app.accelerators.get(), &m)) return;
         if (IsDialogMessageW(panel, &m)) return;
     }
     TranslateMessage(&m);

@@ -1,6 +1,7 @@
 #include "app/Playback.h"
 
 #include "app/AppState.h"
+#include "caption/Caption.h"
 #include "app/ExitGuard.h"
 #include "caption/CaptionMotion.h"
 #include "panel/ControlPanel.h"
@@ -11,12 +12,11 @@
 
 namespace {
 
-bool g_everToggled = false;
 
 void SetPlayButtonText() {
-    if (!g_app.controlPanel) return;
-    if (HWND button = GetDlgItem(g_app.controlPanel, kIdPlayButton)) {
-        SetWindowTextW(button, PlayButtonText(g_app.paused, g_everToggled));
+    if (!g_app.panel->window) return;
+    if (HWND button = GetDlgItem(g_app.panel->window, kIdPlayButton)) {
+        SetWindowTextW(button, PlayButtonText(g_app.paused, g_app.playbackEverToggled));
     }
 }
 
@@ -27,10 +27,10 @@ const wchar_t* PlayButtonText(bool paused, bool everToggled) {
     return paused ? L"继续播放" : L"暂停并隐藏";
 }
 
-const wchar_t* CurrentPlayButtonText() { return PlayButtonText(g_app.paused, g_everToggled); }
+const wchar_t* CurrentPlayButtonText() { return PlayButtonText(g_app.paused, g_app.playbackEverToggled); }
 
 void TogglePlayback() {
-    g_everToggled = true;
+    g_app.playbackEverToggled = true;
     if (!g_app.paused) {
         g_app.paused = true;
         PauseCaptionMotion();
@@ -39,11 +39,11 @@ void TogglePlayback() {
         ResumeCaptionMotion();
     }
     SetPlayButtonText();
-    if (g_panel.panelReady) RefreshPanelIndicators();
+    if (g_app.panel->panelReady) RefreshPanelIndicators();
 }
 
 void ShowControlPanel() {
-    HWND panel = g_app.controlPanel;
+    HWND panel = g_app.panel->window;
     if (!panel) return;
     if (IsIconic(panel)) {
         ShowWindow(panel, SW_RESTORE);
@@ -64,11 +64,11 @@ void ExitProgram() {
 void LeaveProgram() {
     g_app.exiting = true;
     g_app.listWatch.Stop();
-    if (g_app.controlPanel) UnregisterHotkeys(g_app.controlPanel);
+    if (g_app.panel->window) UnregisterHotkeys(g_app.panel->window);
     g_app.registeredHotkeyCount = 0;
     if (g_app.notifyIcon.cbSize != 0) Shell_NotifyIconW(NIM_DELETE, &g_app.notifyIcon);
     SaveSettings();
     SaveDonationList();
-    if (g_app.captionWindow) DestroyWindow(g_app.captionWindow);
-    if (g_app.controlPanel) DestroyWindow(g_app.controlPanel);
+    if (g_app.caption->window) DestroyWindow(g_app.caption->window);
+    if (g_app.panel->window) DestroyWindow(g_app.panel->window);
 }

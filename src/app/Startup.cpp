@@ -6,6 +6,7 @@
 
 #include "app/Accelerators.h"
 #include "app/AppState.h"
+#include "caption/Caption.h"
 #include "platform/Dpi.h"
 #include "app/ExitGuard.h"
 #include "app/MessageLoop.h"
@@ -47,9 +48,6 @@ void StartPlatform(HINSTANCE instance) {
     g_app.counterFrequency = frequency.QuadPart;
     BeginTimerPeriod(1);
 
-    Gdiplus::GdiplusStartupInput gdiplusInput;
-    Gdiplus::GdiplusStartup(&g_app.gdiplusToken, &gdiplusInput, nullptr);
-
     MakeProcessDpiAware();
     g_app.dpiScale = DpiScaleFromDpi(SystemDpi());
 
@@ -89,13 +87,13 @@ void RegisterWindowClasses() {
 
 void CreateMainWindows() {
     // No composition renderer yet: the caption window turns layered at creation.
-    SetCaptionRenderers(nullptr, &g_layeredRenderer);
-    g_app.captionWindow = CreateCaptionWindow(g_app.instance);
-    g_panel.icon = LoadApplicationIcon(ScaleLogical(28, g_app.dpiScale));
-    g_app.controlPanel = CreateControlPanel(g_app.instance, PrimaryWorkArea());
+    SetCaptionRenderers(nullptr, &g_app.caption->layered);
+    g_app.caption->window = CreateCaptionWindow(g_app.instance);
+    g_app.panel->icon = LoadApplicationIcon(ScaleLogical(28, g_app.dpiScale));
+    g_app.panel->window = CreateControlPanel(g_app.instance, PrimaryWorkArea());
 
     HICON bigIcon = LoadApplicationIcon(GetSystemMetrics(SM_CXICON));
-    for (HWND window : {g_app.captionWindow, g_app.controlPanel}) {
+    for (HWND window : {g_app.caption->window, g_app.panel->window}) {
         if (window) SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
     }
     RebuildCaptionFont();
@@ -122,28 +120,21 @@ void WatchListFile() {
 }
 
 void ShowMainWindows(int showCommand) {
-    if (g_app.captionWindow) {
-        ShowWindow(g_app.captionWindow, g_app.paused ? SW_HIDE : SW_SHOWNOACTIVATE);
-        UpdateWindow(g_app.captionWindow);
+    if (g_app.caption->window) {
+        ShowWindow(g_app.caption->window, g_app.paused ? SW_HIDE : SW_SHOWNOACTIVATE);
+        UpdateWindow(g_app.caption->window);
     }
-    if (g_app.controlPanel) {
-        ShowWindow(g_app.controlPanel, showCommand);
-        UpdateWindow(g_app.controlPanel);
+    if (g_app.panel->window) {
+        ShowWindow(g_app.panel->window, showCommand);
+        UpdateWindow(g_app.panel->window);
     }
 }
 
 void ShutdownPlatform() {
     SaveSettings();
-    g_layeredRenderer.Release();
-    if (g_app.accelerators) {
-        DestroyAcceleratorTable(g_app.accelerators);
-        g_app.accelerators = nullptr;
-    }
-    g_app.captionFont.reset();
-    if (g_app.gdiplusToken) {
-        Gdiplus::GdiplusShutdown(g_app.gdiplusToken);
-        g_app.gdiplusToken = 0;
-    }
+    g_app.caption->layered.Release();
+    g_app.accelerators.reset();
+    g_app.caption->font.reset();
     EndTimerPeriod(1);
 }
 
@@ -167,6 +158,8 @@ int RunVelmaro(HINSTANCE instance, int showCommand) {
         BringFirstInstanceForward(g_app.programFolder);
         return 0;
     }
+    // Ends after ShutdownPlatform has released the caption's GDI+ objects.
+    GdiplusSession gdiplus;
     StartPlatform(instance);
     LoadStartupData();
     RegisterWindowClasses();
@@ -174,8 +167,8 @@ int RunVelmaro(HINSTANCE instance, int showCommand) {
     WatchListFile();
     AddTrayIcon();
     RegisterHotkeys();
-    g_app.accelerators = CreateAltAcceleratorTable();
-    if (g_app.captionWindow) ApplyCaptionPlacement();
+    g_app.accelerators.reset(CreateAltAcceleratorTable());
+    if (g_app.caption->window) ApplyCaptionPlacement();
     ShowMainWindows(showCommand);
     RunMessageLoop();
     ShutdownPlatform();

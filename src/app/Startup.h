@@ -15,7 +15,7 @@ int RunVelmaro(HINSTANCE instance, int showCommand);
 std::wstring ProgramFolderFromModulePath(std::wstring_view modulePath);
 
 // Steps of the start-up, in the order RunVelmaro calls them.
-void StartPlatform(HINSTANCE instance);  // counter, timer resolution, GDI+, DPI, common controls
+void StartPlatform(HINSTANCE instance);  // counter, timer resolution, DPI, common controls
 void FindProgramFiles();                 // programFolder, listPath, settingsPath
 void LoadStartupData();                  // monitors, default settings, settings.ini, donations.txt
 void RegisterWindowClasses();                // with the common control classes first

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "app/AppState.h"
+#include "panel/ControlPanel.h"
 #include "app/Playback.h"
 #include "app/Startup.h"
 #include "panel/PanelIds.h"
@@ -11,7 +12,7 @@
 static_assert(sizeof(NOTIFYICONDATAW) == 976, "notification icon record size");
 
 void AddTrayIcon() {
-    HWND panel = g_app.controlPanel;
+    HWND panel = g_app.panel->window;
     if (!panel) return;
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof(NOTIFYICONDATAW);
@@ -38,7 +39,7 @@ HMENU BuildTrayMenu(bool paused) {
 namespace {
 
 void ShowTrayMenu() {
-    HWND panel = g_app.controlPanel;
+    HWND panel = g_app.panel->window;
     HMENU menu = BuildTrayMenu(g_app.paused);
     if (!panel || !menu) {
         if (menu) DestroyMenu(menu);

@@ -4,7 +4,10 @@
 #include <cmath>
 
 #include "app/AppState.h"
+#include "caption/Caption.h"
+#include "panel/ControlPanel.h"
 #include "platform/Dpi.h"
+#include "caption/CaptionFont.h"
 #include "caption/CaptionLayout.h"
 #include "caption/Monitors.h"
 
@@ -14,11 +17,11 @@ void InvalidateCaptionLayout() {
 }
 
 void RepaintCaption() {
-    if (g_app.captionWindow) InvalidateRect(g_app.captionWindow, nullptr, FALSE);
+    if (g_app.caption->window) InvalidateRect(g_app.caption->window, nullptr, FALSE);
 }
 
 int CaptionFontPixels() {
-    UINT dpi = WindowDpi(g_app.controlPanel);
+    UINT dpi = WindowDpi(g_app.panel->window);
     if (dpi == 0) {
         WindowDC screen(nullptr);
         if (screen) dpi = static_cast<UINT>(GetDeviceCaps(screen.get(), LOGPIXELSY));
@@ -43,3 +46,39 @@ int GlyphPadding() {
 }
 
 CaptionContent CurrentCaptionContent() { return CaptionContentOf(g_app.settings, g_app.list); }
+
+namespace {
+
+class LiveCaptionSource : public CaptionSource {
+public:
+    CaptionContent Content() const override { return CurrentCaptionContent(); }
+    CaptionLook Look() const override {
+        return {CurrentCaptionTextStyle(), g_app.settings.textColor, g_app.settings.amountColor};
+    }
+};
+
+}  // namespace
+
+const CaptionSource& ProgramCaptionSource() {
+    static const LiveCaptionSource source;  // holds no state: it reads the live record when asked
+    return source;
+}
+
+CaptionFrame ProgramCaptionFrame(int width, int height, const bool& staleFlag) {
+    if (!g_app.caption->font) RebuildCaptionFont();  // marks every strip stale
+    CaptionFrame frame;
+    frame.source = &ProgramCaptionSource();
+    frame.direction = g_app.settings.direction;
+    frame.width = width;
+    frame.height = height;
+    frame.position = {g_app.settings.x, g_app.settings.y};
+    frame.scrollOffset = g_app.caption->motion.scrollOffset;
+    frame.stale = staleFlag;
+    frame.playing = !g_app.paused;
+    return frame;
+}
+
+void KeepCaptionFrame(const CaptionFrame& frame, bool& staleFlag) {
+    g_app.caption->motion.scrollOffset = frame.scrollOffset;
+    staleFlag = frame.stale;
+}

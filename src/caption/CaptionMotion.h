@@ -17,8 +17,6 @@ struct CaptionMotion {
     ULONGLONG lastTopmostCheck = 0;     // GetTickCount64 of the last topmost check
 };
 
-extern CaptionMotion g_motion;
-
 constexpr UINT kFramePeriodMs = 8;
 constexpr UINT_PTR kCaptionWindowTimer = 1;
 // One frame step with the given counter reading: advances the motion unless

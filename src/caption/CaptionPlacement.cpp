@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "app/AppState.h"
+#include "caption/Caption.h"
 #include "caption/CaptionContent.h"
 #include "caption/CaptionFont.h"
 #include "panel/SettingsControls.h"
@@ -61,12 +62,12 @@ void SelectTargetMonitor(int index) {
     StoreActiveLayout(s.direction);
     SetSliderRanges();
     RefreshSettingsControls();
-    if (g_app.captionWindow) ApplyCaptionPlacement();
+    if (g_app.caption->window) ApplyCaptionPlacement();
     SaveSettings();
 }
 
 void ApplyCaptionPlacement() {
-    HWND window = g_app.captionWindow;
+    HWND window = g_app.caption->window;
     if (!window) return;
     EnsureMinimumCaptionHeight();
     InvalidateCaptionLayout();
@@ -92,7 +93,7 @@ void HandleDisplayChange() {
         FillTargetScreenCombo();
         RefreshSettingsControls();
         RebuildCaptionFont();
-        if (g_app.captionWindow) ApplyCaptionPlacement();
+        if (g_app.caption->window) ApplyCaptionPlacement();
         return;
     }
     int primary = 0;

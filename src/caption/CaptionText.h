@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "caption/CaptionLayout.h"
+#include "core/caption/CaptionLayout.h"
 
 struct CaptionTextStyle {
     std::wstring face;

@@ -1,24 +1,19 @@
 #include "caption/CaptionWindow.h"
 
 #include "app/AppState.h"
+#include "caption/Caption.h"
+#include "panel/ControlPanel.h"
 #include "platform/WindowClass.h"
 #include "caption/CaptionLayout.h"
 #include "caption/CaptionMotion.h"
 
 namespace {
 
-struct CaptionRenderers {
-    CaptionRenderer* composition = nullptr;
-    CaptionRenderer* layered = nullptr;
-    bool compositionReady = false;
-};
-
-CaptionRenderers g_renderers;
 
 LRESULT OnCreate(HWND window) {
-    g_renderers.compositionReady = g_renderers.composition && g_renderers.composition->Initialise(window);
-    if (!g_renderers.compositionReady) SwitchCaptionToLayeredMode(window);
-    if (g_renderers.layered) g_renderers.layered->Initialise(window);
+    g_app.caption->renderers.compositionReady = g_app.caption->renderers.composition && g_app.caption->renderers.composition->Initialise(window);
+    if (!g_app.caption->renderers.compositionReady) SwitchCaptionToLayeredMode(window);
+    if (g_app.caption->renderers.layered) g_app.caption->renderers.layered->Initialise(window);
     LARGE_INTEGER now{};
     QueryPerformanceCounter(&now);
     g_app.lastFrameCounter = now.QuadPart;
@@ -33,15 +28,15 @@ LRESULT OnFrame(HWND window, bool frameMessage) {
         KeepCaptionTopmost(window);
         DispatchCaptionFrame(window);
     }
-    if (frameMessage) g_motion.framePending = 0;
+    if (frameMessage) g_app.caption->motion.framePending = 0;
     return 0;
 }
 
 LRESULT OnDestroy(HWND window) {
-    if (g_renderers.composition && g_renderers.compositionReady) g_renderers.composition->Release();
-    g_renderers.compositionReady = false;
+    if (g_app.caption->renderers.composition && g_app.caption->renderers.compositionReady) g_app.caption->renderers.composition->Release();
+    g_app.caption->renderers.compositionReady = false;
     StopCaptionClock(window);
-    if (g_app.captionWindow == window) g_app.captionWindow = nullptr;
+    if (g_app.caption->window == window) g_app.caption->window = nullptr;
     // Only the real exit path ends the program; any other destruction keeps it running.
     if (g_app.exiting) PostQuitMessage(0);
     return 0;
@@ -54,9 +49,9 @@ LRESULT OnPaint(HWND window) {
 }
 
 LRESULT OnRightButtonUp() {
-    if (g_app.controlPanel) {
-        ShowWindow(g_app.controlPanel, SW_SHOW);
-        SetForegroundWindow(g_app.controlPanel);
+    if (g_app.panel->window) {
+        ShowWindow(g_app.panel->window, SW_SHOW);
+        SetForegroundWindow(g_app.panel->window);
     }
     return 0;
 }
@@ -78,8 +73,8 @@ LRESULT CALLBACK CaptionWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 void SetCaptionRenderers(CaptionRenderer* composition, CaptionRenderer* layered) {
-    g_renderers.composition = composition;
-    g_renderers.layered = layered;
+    g_app.caption->renderers.composition = composition;
+    g_app.caption->renderers.layered = layered;
 }
 
 void SwitchCaptionToLayeredMode(HWND window) {
@@ -94,15 +89,22 @@ void DispatchCaptionFrame(HWND window) {
     RECT client{};
     GetClientRect(window, &client);
     if (client.right < 1 || client.bottom < 1) return;
-    if (g_renderers.compositionReady) {
-        if (g_renderers.composition->RenderFrame(window, client.right, client.bottom)) return;
+    CaptionRenderers& renderers = g_app.caption->renderers;
+    if (renderers.compositionReady) {
+        CaptionFrame frame = ProgramCaptionFrame(client.right, client.bottom, g_app.captionLayoutDirty);
+        const bool shown = renderers.composition->RenderFrame(window, frame);
+        KeepCaptionFrame(frame, g_app.captionLayoutDirty);
+        if (shown) return;
         // A failure that left the renderer ready hands the window to the layered
         // renderer for good; so does a device loss, where it released itself.
-        g_renderers.composition->Release();
-        g_renderers.compositionReady = false;
+        renderers.composition->Release();
+        renderers.compositionReady = false;
         SwitchCaptionToLayeredMode(window);
     }
-    if (g_renderers.layered) g_renderers.layered->RenderFrame(window, client.right, client.bottom);
+    if (!renderers.layered) return;
+    CaptionFrame frame = ProgramCaptionFrame(client.right, client.bottom, g_app.captionStripDirty);
+    renderers.layered->RenderFrame(window, frame);
+    KeepCaptionFrame(frame, g_app.captionStripDirty);
 }
 
 bool RegisterCaptionWindowClass(HINSTANCE instance, HICON icon) {

@@ -4,12 +4,9 @@
 #include <chrono>
 #include <cstring>
 
-#include "app/AppState.h"
-#include "caption/CaptionFont.h"
-#include "caption/CaptionMotion.h"
+#include "core/caption/MotionMath.h"
 #include "core/caption/StripTiles.h"
 
-LayeredCaptionRenderer g_layeredRenderer;
 
 namespace {
 
@@ -51,20 +48,19 @@ int LayeredCaptionRenderer::StripLength() const { return Horizontal(strip_) ? st
 
 int LayeredCaptionRenderer::ViewLength() const { return Horizontal(strip_) ? strip_.viewWidth : strip_.viewHeight; }
 
-bool LayeredCaptionRenderer::StripIsCurrent(int width, int height) const {
-    if (!stripBuilt_ || g_app.captionStripDirty || strip_.direction != g_app.settings.direction) return false;
-    return Horizontal(strip_) ? strip_.viewHeight == height : strip_.viewWidth == width;
+bool LayeredCaptionRenderer::StripIsCurrent(const CaptionFrame& frame) const {
+    if (!stripBuilt_ || frame.stale || strip_.direction != frame.direction) return false;
+    return Horizontal(strip_) ? strip_.viewHeight == frame.height : strip_.viewWidth == frame.width;
 }
 
-void LayeredCaptionRenderer::RebuildStrip(int width, int height) {
+void LayeredCaptionRenderer::RebuildStrip(CaptionFrame& frame) {
     tiles_.clear();
-    if (!g_app.captionFont) RebuildCaptionFont();
-    const CaptionTextStyle style = CurrentCaptionTextStyle();
-    if (!style.SameFont(style_) || measured_.empty()) measured_.clear();
-    style_ = style;
+    const CaptionLook look = frame.source->Look();
+    if (!look.style.SameFont(style_) || measured_.empty()) measured_.clear();
+    style_ = look.style;
     text_.SetStyle(style_);
-    textColor_ = g_app.settings.textColor;
-    amountColor_ = g_app.settings.amountColor;
+    textColor_ = look.textColor;
+    amountColor_ = look.amountColor;
 
     HDC screen = GetDC(nullptr);
     HDC measureDc = CreateCompatibleDC(screen);
@@ -77,22 +73,22 @@ void LayeredCaptionRenderer::RebuildStrip(int width, int height) {
         measured_.emplace(text, size);
         return size;
     };
-    strip_ = LayoutCaptionStrip(g_app.settings.direction, CurrentCaptionContent(), width, height, measure);
+    strip_ = LayoutCaptionStrip(frame.direction, frame.source->Content(), frame.width, frame.height, measure);
     if (measureDc) DeleteDC(measureDc);
     stripBuilt_ = true;
-    g_app.captionStripDirty = false;
+    frame.stale = false;
 }
 
-bool LayeredCaptionRenderer::NeedsNewFont() const {
-    return !CurrentCaptionTextStyle().SameFont(style_) || measured_.empty();
+bool LayeredCaptionRenderer::NeedsNewFont(const CaptionFrame& frame) const {
+    return !frame.source->Look().style.SameFont(style_) || measured_.empty();
 }
 
 // Measures the new font's texts for at most budgetMs; true once every text
 // of the current content is measured and the new font has taken over.
-bool LayeredCaptionRenderer::MeasureForNewFont(int width, int height, double budgetMs) {
+bool LayeredCaptionRenderer::MeasureForNewFont(const CaptionFrame& frame, double budgetMs) {
     using Clock = std::chrono::steady_clock;
     const Clock::time_point start = Clock::now();
-    const CaptionTextStyle style = CurrentCaptionTextStyle();
+    const CaptionTextStyle style = frame.source->Look().style;
     if (!restyling_ || !style.SameFont(pendingStyle_)) {
         restyling_ = true;
         pendingStyle_ = style;
@@ -101,7 +97,7 @@ bool LayeredCaptionRenderer::MeasureForNewFont(int width, int height, double bud
         // The texts the layout will ask for, found by a layout that measures nothing.
         pendingTexts_.clear();
         pendingNext_ = 0;
-        LayoutCaptionStrip(g_app.settings.direction, CurrentCaptionContent(), width, height,
+        LayoutCaptionStrip(frame.direction, frame.source->Content(), frame.width, frame.height,
                            [this](const std::wstring& text) {
                                pendingTexts_.push_back(text);
                                return RunSize{0, 0};
@@ -216,22 +212,24 @@ void LayeredCaptionRenderer::BlendCopy(double position, std::map<int, bool>& use
     }
 }
 
-bool LayeredCaptionRenderer::ComposeFrame(int width, int height) {
-    if (width < 1 || height < 1) return false;
+bool LayeredCaptionRenderer::ComposeFrame(CaptionFrame& frame) {
+    const int width = frame.width;
+    const int height = frame.height;
+    if (width < 1 || height < 1 || !frame.source) return false;
     if (!backBuffer_.valid() || backBuffer_.width() != width || backBuffer_.height() != height) {
         if (!backBuffer_.Create(width, height)) return false;
     } else {
         backBuffer_.Clear();
     }
-    if (!StripIsCurrent(width, height)) {
+    if (!StripIsCurrent(frame)) {
         // While playing, a new font is measured a slice per frame and the old
         // strip plays on meanwhile; a short list still finishes in this frame.
-        const bool spread = stripBuilt_ && !g_app.paused && NeedsNewFont();
-        if (!spread || MeasureForNewFont(width, height, kMeasureBudgetMs)) RebuildStrip(width, height);
+        const bool spread = stripBuilt_ && frame.playing && NeedsNewFont(frame);
+        if (!spread || MeasureForNewFont(frame, kMeasureBudgetMs)) RebuildStrip(frame);
     }
 
-    g_motion.scrollOffset = WrapScrollOffset(g_motion.scrollOffset, strip_.cycleLength);
-    const double first = ViewLength() - static_cast<double>(g_motion.scrollOffset);
+    frame.scrollOffset = WrapScrollOffset(frame.scrollOffset, strip_.cycleLength);
+    const double first = ViewLength() - static_cast<double>(frame.scrollOffset);
     std::map<int, bool> used;
     BlendCopy(first, used);
     BlendCopy(first + strip_.cycleLength, used);
@@ -243,14 +241,14 @@ bool LayeredCaptionRenderer::ComposeFrame(int width, int height) {
     return true;
 }
 
-bool LayeredCaptionRenderer::RenderFrame(HWND window, int width, int height) {
+bool LayeredCaptionRenderer::RenderFrame(HWND window, CaptionFrame& frame) {
     HDC screen = GetDC(nullptr);
     if (!screen) return false;
-    const bool composed = ComposeFrame(width, height);
+    const bool composed = ComposeFrame(frame);
     bool shown = false;
     if (composed) {
-        POINT destination{g_app.settings.x, g_app.settings.y};
-        SIZE size{width, height};
+        POINT destination = frame.position;
+        SIZE size{frame.width, frame.height};
         POINT source{0, 0};
         BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
         shown = UpdateLayeredWindow(window, screen, &destination, &size, backBuffer_.dc(), &source, 0, &blend,

@@ -21,11 +21,11 @@
 class LayeredCaptionRenderer : public CaptionRenderer {
 public:
     bool Initialise(HWND window) override;
-    bool RenderFrame(HWND window, int width, int height) override;
+    bool RenderFrame(HWND window, CaptionFrame& frame) override;
     void Release() override;
 
     // Builds the frame in the back buffer without showing it.
-    bool ComposeFrame(int width, int height);
+    bool ComposeFrame(CaptionFrame& frame);
 
     const CaptionStrip& strip() const { return strip_; }
     bool hasStrip() const { return stripBuilt_; }
@@ -40,10 +40,10 @@ public:
     static constexpr double kMeasureBudgetMs = 6.0;
 
 private:
-    bool StripIsCurrent(int width, int height) const;
-    void RebuildStrip(int width, int height);
-    bool NeedsNewFont() const;
-    bool MeasureForNewFont(int width, int height, double budgetMs);
+    bool StripIsCurrent(const CaptionFrame& frame) const;
+    void RebuildStrip(CaptionFrame& frame);
+    bool NeedsNewFont(const CaptionFrame& frame) const;
+    bool MeasureForNewFont(const CaptionFrame& frame, double budgetMs);
     DibSurface* Tile(int index);
     void DrawTile(DibSurface& tile, int index);
     void BlendCopy(double position, std::map<int, bool>& used);
@@ -67,5 +67,3 @@ private:
     COLORREF textColor_ = 0;
     COLORREF amountColor_ = 0;
 };
-
-extern LayeredCaptionRenderer g_layeredRenderer;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/AppState.h"
+#include "panel/ControlPanel.h"
 #include "panel/PanelIds.h"
 
 namespace {
@@ -38,8 +39,8 @@ double ScreenScale() { return ScreenScaleIn(g_app.monitors, TargetMonitorIndex()
 
 
 void FillTargetScreenCombo() {
-    if (!g_app.controlPanel) return;
-    HWND combo = GetDlgItem(g_app.controlPanel, kIdTargetScreenList);
+    if (!g_app.panel->window) return;
+    HWND combo = GetDlgItem(g_app.panel->window, kIdTargetScreenList);
     if (!combo) return;
     SendMessageW(combo, CB_RESETCONTENT, 0, 0);
     for (const MonitorEntry& entry : g_app.monitors) {

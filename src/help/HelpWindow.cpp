@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AppState.h"
+#include "panel/ControlPanel.h"
 #include "platform/WindowClass.h"
 #include "platform/Dpi.h"
 #include "platform/WinHandles.h"
@@ -11,13 +12,9 @@
 
 namespace {
 
-struct HelpState {
-    double scale = 1.0;
-    UniqueFont font;
-};
-HelpState g_help;
+HelpWindowState& Help() { return g_app.panel->help; }
 
-int S(int v) { return ScaleLogical(v, g_help.scale); }
+int S(int v) { return ScaleLogical(v, Help().scale); }
 
 // The font of the three controls; the old one goes after the new one is set.
 void SetHelpFont(HWND window) {
@@ -28,7 +25,7 @@ void SetHelpFont(HWND window) {
         SendMessageW(GetDlgItem(window, id), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     }
     SendMessageW(GetDlgItem(window, kIdHelpText), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(S(10), S(10)));
-    g_help.font = std::move(font);
+    Help().font = std::move(font);
 }
 
 void ShowChapter(HWND window, int chapter) {
@@ -71,7 +68,7 @@ LRESULT OnCreate(HWND window) {
 }
 
 LRESULT OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
-    g_help.scale = HIWORD(wParam) / 96.0;
+    Help().scale = HIWORD(wParam) / 96.0;
     SetHelpFont(window);
     const RECT* r = reinterpret_cast<const RECT*>(lParam);
     SetWindowPos(window, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -102,7 +99,7 @@ LRESULT OnMinMaxInfo(LPARAM lParam) {
 }
 
 LRESULT OnDestroy(HWND window) {
-    g_help.font.reset();
+    Help().font.reset();
     if (g_app.helpWindow == window) g_app.helpWindow = nullptr;
     return 0;
 }
@@ -124,7 +121,7 @@ LRESULT CALLBACK HelpWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 RECT NearestWorkArea() {
     MONITORINFO info{};
     info.cbSize = sizeof(info);
-    GetMonitorInfoW(MonitorFromWindow(g_app.controlPanel, MONITOR_DEFAULTTONEAREST), &info);
+    GetMonitorInfoW(MonitorFromWindow(g_app.panel->window, MONITOR_DEFAULTTONEAREST), &info);
     return info.rcWork;
 }
 
@@ -147,7 +144,7 @@ HWND CreateHelpWindow() {
 
 void ShowHelp(int chapter) {
     if (!g_app.helpWindow) {
-        g_help.scale = g_app.dpiScale;
+        Help().scale = g_app.dpiScale;
         if (!CreateHelpWindow()) return;
         if (!g_app.helpWindow) return;
     }

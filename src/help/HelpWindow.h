@@ -3,7 +3,15 @@
 
 #include <windows.h>
 
+#include "platform/WinHandles.h"
+
 constexpr wchar_t kHelpWindowClass[] = L"V2HelpWindow";
+
+// What the open help window keeps: its scale and the font of its controls.
+struct HelpWindowState {
+    double scale = 1.0;
+    UniqueFont font;
+};
 
 // Control ids of the help window.
 constexpr int kIdHelpChapterList = 9301;

@@ -21,7 +21,6 @@
 #include "panel/PanelColors.h"
 #include "panel/PanelViews.h"
 
-ImportState g_import;
 
 namespace {
 
@@ -110,16 +109,16 @@ LRESULT OnSize(HWND window) {
 void RunCheck(HWND window) {
     const ImportCheck check = CheckImportText(WindowText(GetDlgItem(window, kIdImportPasteBox)), g_app.list,
                                               g_app.settings.amountUnit, g_app.settings.thousandsSeparator);
-    g_import.results = check.results;
+    g_app.panel->import.results = check.results;
     std::wstring report = check.report;
-    if (g_import.droppedColumnLines > 0) {
-        report += L"\r\n（文件中有 " + std::to_wstring(g_import.droppedColumnLines) + L" 行多于两列，只取了前两列）\r\n";
+    if (g_app.panel->import.droppedColumnLines > 0) {
+        report += L"\r\n（文件中有 " + std::to_wstring(g_app.panel->import.droppedColumnLines) + L" 行多于两列，只取了前两列）\r\n";
     }
     SetWindowTextW(GetDlgItem(window, kIdImportReportBox), report.c_str());
     HWND add = GetDlgItem(window, kIdImportAddButton);
     SetWindowTextW(add, (L"加入 " + std::to_wstring(check.validCount) + L" 条").c_str());
     EnableWindow(add, check.validCount > 0);
-    g_import.checked = true;
+    g_app.panel->import.checked = true;
 }
 
 LRESULT OnCommand(HWND window, int id, int code) {
@@ -128,8 +127,8 @@ LRESULT OnCommand(HWND window, int id, int code) {
             // The cue comes and goes with the text.
             if (code == EN_CHANGE) InvalidateRect(GetDlgItem(window, kIdImportPasteBox), nullptr, TRUE);
             if (code == EN_CHANGE) {
-                g_import.checked = false;
-                if (!g_import.fillingFromFile) g_import.droppedColumnLines = 0;
+                g_app.panel->import.checked = false;
+                if (!g_app.panel->import.fillingFromFile) g_app.panel->import.droppedColumnLines = 0;
                 EnableWindow(GetDlgItem(window, kIdImportAddButton), FALSE);
             }
             break;
@@ -153,12 +152,12 @@ LRESULT OnDropFiles(HWND window, HDROP drop) {
 LRESULT OnStaticColour(HDC dc) {
     SetTextColor(dc, kPanelText);
     SetBkMode(dc, TRANSPARENT);
-    return reinterpret_cast<LRESULT>(g_panel.pageBrush.get());
+    return reinterpret_cast<LRESULT>(g_app.panel->pageBrush.get());
 }
 
 LRESULT OnDestroy(HWND window) {
     if (g_app.importWindow == window) g_app.importWindow = nullptr;
-    if (g_app.controlPanel) SetForegroundWindow(g_app.controlPanel);
+    if (g_app.panel->window) SetForegroundWindow(g_app.panel->window);
     return 0;
 }
 
@@ -193,11 +192,11 @@ void OpenImportWindow() {
         return;
     }
     RegisterImportClass();
-    g_import.checked = false;
+    g_app.panel->import.checked = false;
     const int width = S(800);
     const int height = S(480);
     RECT panel{};
-    if (g_app.controlPanel) GetWindowRect(g_app.controlPanel, &panel);
+    if (g_app.panel->window) GetWindowRect(g_app.panel->window, &panel);
     const int left = panel.left + (panel.right - panel.left - width) / 2;
     const int top = panel.top + (panel.bottom - panel.top - height) / 2;
     HWND window = CreateWindowExW(WS_EX_DLGMODALFRAME, kImportWindowClass, L"批量导入名单",
@@ -210,10 +209,10 @@ void OpenImportWindow() {
 }
 
 void AddCheckedImport() {
-    const bool anyValid = std::any_of(g_import.results.begin(), g_import.results.end(),
+    const bool anyValid = std::any_of(g_app.panel->import.results.begin(), g_app.panel->import.results.end(),
                                       [](const ImportCheckResult& r) { return r.valid; });
-    if (!g_import.checked || !anyValid) return;  // nothing to add is no change
-    const bool anyUnusable = std::any_of(g_import.results.begin(), g_import.results.end(),
+    if (!g_app.panel->import.checked || !anyValid) return;  // nothing to add is no change
+    const bool anyUnusable = std::any_of(g_app.panel->import.results.begin(), g_app.panel->import.results.end(),
                                          [](const ImportCheckResult& r) { return !r.valid; });
     if (anyUnusable) {
         const int answer = MessageBoxW(g_app.importWindow, L"部分行无法识别，将跳过这些行并加入其余名单。是否继续？",
@@ -221,7 +220,7 @@ void AddCheckedImport() {
         if (answer != IDYES) return;
     }
     DonationList added;
-    for (const ImportCheckResult& r : g_import.results) {
+    for (const ImportCheckResult& r : g_app.panel->import.results) {
         if (r.valid) added.push_back({r.name, r.amount});
     }
     AppendEntries(g_app, ProgramViews(), added, L"已批量加入 " + std::to_wstring(added.size()) + L" 条");
@@ -229,8 +228,8 @@ void AddCheckedImport() {
 }
 
 void MarkImportCheckStale() {
-    if (!g_app.importWindow || !g_import.checked) return;
-    g_import.checked = false;
+    if (!g_app.importWindow || !g_app.panel->import.checked) return;
+    g_app.panel->import.checked = false;
     EnableWindow(GetDlgItem(g_app.importWindow, kIdImportAddButton), FALSE);
     SetWindowTextW(GetDlgItem(g_app.importWindow, kIdImportReportBox),
                    L"名单文件已被外部修改，检查结果已过时，请重新点击“检查名单”");
@@ -254,10 +253,10 @@ void LoadImportFile(HWND window, const std::wstring& path) {
         case ImportFileOutcome::Empty: SetWindowTextW(report, (L"文件 " + name + L" 中没有名单").c_str()); return;
         case ImportFileOutcome::Read: break;
     }
-    g_import.fillingFromFile = true;
+    g_app.panel->import.fillingFromFile = true;
     SetWindowTextW(GetDlgItem(window, kIdImportPasteBox), file.text.c_str());
-    g_import.fillingFromFile = false;
-    g_import.droppedColumnLines = file.linesWithMoreColumns;
+    g_app.panel->import.fillingFromFile = false;
+    g_app.panel->import.droppedColumnLines = file.linesWithMoreColumns;
     SetWindowTextW(report, (L"已读入文件 " + name + L"，请点击“检查名单”").c_str());
 }
 

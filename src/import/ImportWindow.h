@@ -29,8 +29,6 @@ struct ImportState {
     bool fillingFromFile = false;            // the paste box is being filled from a file
 };
 
-extern ImportState g_import;
-
 // Opens the window, or brings an open one forward with its text.
 void OpenImportWindow();
 

@@ -4,6 +4,7 @@
 #include <commdlg.h>
 
 #include "app/AppState.h"
+#include "panel/ControlPanel.h"
 #include "platform/FileIo.h"
 #include "list/ListEditing.h"
 #include "commands/ListStore.h"
@@ -34,7 +35,7 @@ void ExportList() {
     wchar_t file[260] = L"名单.tsv";
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = g_app.controlPanel;
+    dialog.hwndOwner = g_app.panel->window;
     dialog.lpstrFilter = L"制表符分隔文件 (*.tsv)\0*.tsv\0文本文件 (*.txt)\0*.txt\0";
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = file;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AppState.h"
+#include "panel/ControlPanel.h"
 #include "platform/WindowText.h"
 #include "commands/ListCommands.h"
 #include "core/list/AmountText.h"
@@ -15,7 +16,7 @@
 
 namespace {
 
-HWND PanelControl(int id) { return g_app.controlPanel ? GetDlgItem(g_app.controlPanel, id) : nullptr; }
+HWND PanelControl(int id) { return g_app.panel->window ? GetDlgItem(g_app.panel->window, id) : nullptr; }
 
 // The common part of both ways of ending an edit; returns the editor window,
 // which the caller disposes of, or null when there was nothing to commit.

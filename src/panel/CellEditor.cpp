@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "app/AppState.h"
+#include "panel/ControlPanel.h"
 #include "platform/Dpi.h"
 #include "list/ListEditing.h"
 #include "panel/DonationTable.h"
@@ -18,7 +19,7 @@ namespace {
 bool CellRect(HWND table, int row, int column, RECT& rect) {
     rect = RECT{LVIR_BOUNDS, column, 0, 0};
     if (!SendMessageW(table, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect))) return false;
-    MapWindowPoints(table, g_app.controlPanel, reinterpret_cast<POINT*>(&rect), 2);
+    MapWindowPoints(table, g_app.panel->window, reinterpret_cast<POINT*>(&rect), 2);
     return true;
 }
 
@@ -48,7 +49,7 @@ void OpenCellEditor(int row, int column) {
     const DonationEntry& entry = g_app.list[listIndex];
     const std::wstring& text = column == 2 ? entry.amount : entry.name;
     const DWORD align = column == 2 ? ES_RIGHT : ES_CENTER;
-    HWND editor = CreatePanelChild(g_app.controlPanel, L"EDIT", text.c_str(), ES_AUTOHSCROLL | align, kIdCellEditor);
+    HWND editor = CreatePanelChild(g_app.panel->window, L"EDIT", text.c_str(), ES_AUTOHSCROLL | align, kIdCellEditor);
     if (!editor) return;
     g_app.cellEditor = editor;
     const int height = std::max(ScaleLogical(30, g_app.dpiScale), static_cast<int>(cell.bottom - cell.top));

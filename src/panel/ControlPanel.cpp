@@ -32,7 +32,6 @@
 #include "panel/SettingsControls.h"
 #include "settings/SettingsFile.h"
 
-PanelState g_panel;
 
 namespace {
 
@@ -50,27 +49,27 @@ BOOL CALLBACK ApplyUiFont(HWND child, LPARAM font) {
 // Fonts for the current dpiScale; every control gets the new UI font before
 // the old one is deleted, so no control is ever left with a dead font.
 void CreatePanelFonts() {
-    UniqueFont oldUi(g_panel.uiFont.release());
-    g_panel.uiFont.reset(CreatePanelFont(15, 400));
-    if (g_app.controlPanel) {
-        EnumChildWindows(g_app.controlPanel, ApplyUiFont, reinterpret_cast<LPARAM>(g_panel.uiFont.get()));
+    UniqueFont oldUi(g_app.panel->uiFont.release());
+    g_app.panel->uiFont.reset(CreatePanelFont(15, 400));
+    if (g_app.panel->window) {
+        EnumChildWindows(g_app.panel->window, ApplyUiFont, reinterpret_cast<LPARAM>(g_app.panel->uiFont.get()));
     }
-    g_panel.titleFont.reset(CreatePanelFont(22, 600));
-    g_panel.smallFont.reset(CreatePanelFont(12, 400));
-    g_panel.iconFont.reset(CreateFontW(-ScaleLogical(17, g_app.dpiScale), 0, 0, 0, 400, FALSE, FALSE, FALSE,
+    g_app.panel->titleFont.reset(CreatePanelFont(22, 600));
+    g_app.panel->smallFont.reset(CreatePanelFont(12, 400));
+    g_app.panel->iconFont.reset(CreateFontW(-ScaleLogical(17, g_app.dpiScale), 0, 0, 0, 400, FALSE, FALSE, FALSE,
                                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
                                        DEFAULT_PITCH | FF_DONTCARE, L"Segoe MDL2 Assets"));
-    if (g_app.controlPanel) AttachRowImageList();
+    if (g_app.panel->window) AttachRowImageList();
 }
 
 LRESULT OnCreate(HWND window) {
-    g_app.controlPanel = window;
-    g_panel.whiteBrush.reset(CreateSolidBrush(kPanelWhite));
-    g_panel.pageBrush.reset(CreateSolidBrush(kPanelPageColor));
-    g_panel.statusBrush.reset(CreateSolidBrush(kPanelStatusStrip));
+    g_app.panel->window = window;
+    g_app.panel->whiteBrush.reset(CreateSolidBrush(kPanelWhite));
+    g_app.panel->pageBrush.reset(CreateSolidBrush(kPanelPageColor));
+    g_app.panel->statusBrush.reset(CreateSolidBrush(kPanelStatusStrip));
     CreatePanelFonts();
     CreatePanelControls(window);
-    g_panel.panelReady = true;
+    g_app.panel->panelReady = true;
     FillTargetScreenCombo();
     SetSliderRanges();
     RefreshSettingsControls();
@@ -88,15 +87,15 @@ LRESULT OnControlColour(UINT message, HDC dc, HWND control) {
     if (GetDlgCtrlID(control) == kIdStatusLine) {
         SetBkMode(dc, OPAQUE);
         SetBkColor(dc, kPanelStatusStrip);
-        return reinterpret_cast<LRESULT>(g_panel.statusBrush.get());
+        return reinterpret_cast<LRESULT>(g_app.panel->statusBrush.get());
     }
-    const bool onPane = GetParent(control) == GetDlgItem(g_app.controlPanel, kIdSettingsPane);
+    const bool onPane = GetParent(control) == GetDlgItem(g_app.panel->window, kIdSettingsPane);
     if (message == WM_CTLCOLOREDIT || onPane || GetDlgCtrlID(control) == kIdSpeedSlider) {
         SetBkColor(dc, kPanelWhite);
-        return reinterpret_cast<LRESULT>(g_panel.whiteBrush.get());
+        return reinterpret_cast<LRESULT>(g_app.panel->whiteBrush.get());
     }
     SetBkColor(dc, kPanelPageColor);
-    return reinterpret_cast<LRESULT>(g_panel.pageBrush.get());
+    return reinterpret_cast<LRESULT>(g_app.panel->pageBrush.get());
 }
 
 LRESULT OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
@@ -125,13 +124,13 @@ LRESULT OnMinMaxInfo(LPARAM lParam) {
 
 LRESULT OnSpeedSlider(HWND slider) {
     const int speed = static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0));
-    g_panel.updatingControls = true;
+    g_app.panel->updatingControls = true;
     g_app.settings.speed = speed;
-    SetNumberField(GetDlgItem(g_app.controlPanel, kIdSpeedBox), speed);
-    g_panel.updatingControls = false;
+    SetNumberField(GetDlgItem(g_app.panel->window, kIdSpeedBox), speed);
+    g_app.panel->updatingControls = false;
     StoreActiveLayout(g_app.settings.direction);
     SaveSettings();
-    if (g_panel.panelReady) RefreshPanelIndicators();
+    if (g_app.panel->panelReady) RefreshPanelIndicators();
     return 0;
 }
 
@@ -152,8 +151,8 @@ LRESULT OnPaint(HWND window) {
     frame.dpiScale = g_app.dpiScale;
     frame.paused = g_app.paused;
     frame.entryCount = g_app.list.size();
-    frame.icon = g_panel.icon;
-    frame.fonts = PanelFonts{g_panel.uiFont.get(), g_panel.titleFont.get(), g_panel.smallFont.get()};
+    frame.icon = g_app.panel->icon;
+    frame.fonts = PanelFonts{g_app.panel->uiFont.get(), g_app.panel->titleFont.get(), g_app.panel->smallFont.get()};
 
     // Drawn off screen first so that resizing never flickers.
     MemoryDC memory(paint.get());
@@ -197,26 +196,26 @@ LRESULT OnShowPanelRequest(uint64_t folderKey) {
 }
 
 LRESULT OnDestroy(HWND window) {
-    g_panel.panelReady = false;
+    g_app.panel->panelReady = false;
     if (g_app.helpWindow) DestroyWindow(g_app.helpWindow);
     if (g_app.importWindow) DestroyWindow(g_app.importWindow);
-    g_panel.uiFont.reset();
-    g_panel.titleFont.reset();
-    g_panel.smallFont.reset();
-    g_panel.iconFont.reset();
-    g_panel.whiteBrush.reset();
-    g_panel.pageBrush.reset();
-    g_panel.statusBrush.reset();
+    g_app.panel->uiFont.reset();
+    g_app.panel->titleFont.reset();
+    g_app.panel->smallFont.reset();
+    g_app.panel->iconFont.reset();
+    g_app.panel->whiteBrush.reset();
+    g_app.panel->pageBrush.reset();
+    g_app.panel->statusBrush.reset();
     DestroyRowImageList();
     if (g_app.exiting && g_app.notifyIcon.cbSize != 0) Shell_NotifyIconW(NIM_DELETE, &g_app.notifyIcon);
-    if (g_app.controlPanel == window) g_app.controlPanel = nullptr;
+    if (g_app.panel->window == window) g_app.panel->window = nullptr;
     return 0;
 }
 
 }  // namespace
 
 void RefreshPanelIndicators() {
-    HWND panel = g_app.controlPanel;
+    HWND panel = g_app.panel->window;
     if (!panel) return;
     if (HWND slider = GetDlgItem(panel, kIdSpeedSlider)) SendMessageW(slider, TBM_SETPOS, TRUE, g_app.settings.speed);
     for (int id : {kIdPlayButton, kIdHorizontalButton, kIdVerticalButton, kIdNameColorButton, kIdAmountColorButton,

@@ -3,6 +3,12 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include "caption/preview/PreviewPane.h"
+#include "help/HelpWindow.h"
+#include "import/ImportWindow.h"
+#include "panel/SettingsPages.h"
 #include "platform/WinHandles.h"
 
 constexpr wchar_t kControlPanelClass[] = L"VelmaroControlPanel";
@@ -13,8 +19,10 @@ constexpr wchar_t kControlPanelTitle[] = L"Velmaro v2.1.3";
 constexpr int kPanelLogicalWidth = 1160;
 constexpr int kPanelLogicalHeight = 850;
 
-// State the panel keeps beside AppState.
-struct PanelState {
+// The control panel as one object: what its window draws with, and the state
+// of its pages and of the windows it opens. The application record owns one.
+struct ControlPanel {
+    HWND window = nullptr;          // destroyed by the exit path or by the tests that made it
     bool panelReady = false;        // every control exists
     bool updatingControls = false;  // the settings are being written into the controls
     UniqueFont uiFont;
@@ -27,9 +35,15 @@ struct PanelState {
     int currentPage = 0;         // 0 文字样式, 1 位置布局, 2 快捷键
     int previewBackground = 0;   // 0 light, 1 dark, 2 red
     HICON icon = nullptr;  // shared resource icon, not owned
+    HWND tooltip = nullptr;        // owned by the panel window, destroyed with it
+    WNDPROC editProc = nullptr;    // the edit class's own procedure behind the panel's subclass
+    HIMAGELIST rowImages = nullptr;  // freed by DestroyRowImageList; only makes rows S(32) high
+    COLORREF customColours[16] = {};  // the colour dialog's custom colours for this run
+    SettingsPagesState pages;
+    PreviewDragAnchor drag;
+    ImportState import;
+    HelpWindowState help;
 };
-
-extern PanelState g_panel;
 
 // Brings the speed slider, the play, direction and colour buttons, the
 // preview and the panel's frame up to date after a change.

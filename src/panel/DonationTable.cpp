@@ -19,7 +19,6 @@ namespace {
 
 constexpr UINT_PTR kHeaderSubclassId = 2;
 
-HIMAGELIST g_rowImages = nullptr;  // owned; only makes rows S(32) high
 
 
 void SetRowState(HWND table, int row, UINT state, UINT mask) {
@@ -79,7 +78,7 @@ LRESULT DrawHeaderItem(NMCUSTOMDRAW& draw) {
 
     r.left += S(4);
     r.right -= S(4);
-    SelectedObject font(dc, g_panel.uiFont.get());
+    SelectedObject font(dc, g_app.panel->uiFont.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, kPanelText);
     DrawTextW(dc, text, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
@@ -152,7 +151,7 @@ LRESULT OnRowDoubleClick(const NMITEMACTIVATE& activate) {
 }  // namespace
 
 HWND DonationTableWindow() {
-    return g_app.controlPanel ? GetDlgItem(g_app.controlPanel, kIdDonationTable) : nullptr;
+    return g_app.panel->window ? GetDlgItem(g_app.panel->window, kIdDonationTable) : nullptr;
 }
 
 std::wstring UpperAscii(std::wstring_view text) {
@@ -197,14 +196,14 @@ void AttachRowImageList() {
     if (!table) return;
     HIMAGELIST fresh = comctl::ImageList_Create(1, S(32), ILC_COLOR32, 1, 0);
     SendMessageW(table, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(fresh));
-    if (g_rowImages) comctl::ImageList_Destroy(g_rowImages);
-    g_rowImages = fresh;
+    if (g_app.panel->rowImages) comctl::ImageList_Destroy(g_app.panel->rowImages);
+    g_app.panel->rowImages = fresh;
 }
 
 void DestroyRowImageList() {
     if (HWND table = DonationTableWindow()) SendMessageW(table, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
-    if (g_rowImages) comctl::ImageList_Destroy(g_rowImages);
-    g_rowImages = nullptr;
+    if (g_app.panel->rowImages) comctl::ImageList_Destroy(g_app.panel->rowImages);
+    g_app.panel->rowImages = nullptr;
 }
 
 void SetDonationTableColumnWidths(int b) {
@@ -217,8 +216,8 @@ void SetDonationTableColumnWidths(int b) {
 
 void RefreshDonationTable() {
     HWND table = DonationTableWindow();
-    if (!table || !g_panel.panelReady) return;
-    const std::wstring query = UpperAscii(WindowText(GetDlgItem(g_app.controlPanel, kIdSearchBox)));
+    if (!table || !g_app.panel->panelReady) return;
+    const std::wstring query = UpperAscii(WindowText(GetDlgItem(g_app.panel->window, kIdSearchBox)));
     const int top = static_cast<int>(SendMessageW(table, LVM_GETTOPINDEX, 0, 0));
     // The selection is kept by list position, whatever entry stands there now.
     std::vector<bool> selected(g_app.list.size(), false);
@@ -248,9 +247,9 @@ void RefreshDonationTable() {
     RedrawWindow(table, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 
     const std::wstring label = CountLabelText(g_app.list.size(), g_app.viewRows.size(), !query.empty());
-    SetWindowTextW(GetDlgItem(g_app.controlPanel, kIdCountLabel), label.c_str());
-    EnableWindow(GetDlgItem(g_app.controlPanel, kIdUndoButton), !g_app.undoHistory.undo.empty());
-    EnableWindow(GetDlgItem(g_app.controlPanel, kIdRedoButton), !g_app.undoHistory.redo.empty());
+    SetWindowTextW(GetDlgItem(g_app.panel->window, kIdCountLabel), label.c_str());
+    EnableWindow(GetDlgItem(g_app.panel->window, kIdUndoButton), !g_app.undoHistory.undo.empty());
+    EnableWindow(GetDlgItem(g_app.panel->window, kIdRedoButton), !g_app.undoHistory.redo.empty());
     RefreshPanelIndicators();
 }
 

@@ -36,7 +36,7 @@ LRESULT OnPaint(HWND w) {
     wchar_t text[128] = {};
     GetWindowTextW(w, text, 128);
     RECT label{box.right + S(7), 0, client.right, h};
-    HFONT font = g_panel.uiFont ? g_panel.uiFont.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    HFONT font = g_app.panel->uiFont ? g_app.panel->uiFont.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     SelectedObject selected(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(IsWindowEnabled(w) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));

@@ -1,6 +1,7 @@
 #include "panel/MoreMenu.h"
 
 #include "app/AppState.h"
+#include "panel/ControlPanel.h"
 #include "app/Playback.h"
 #include "list/ListBackup.h"
 #include "list/ListEditing.h"
@@ -8,7 +9,7 @@
 #include "settings/SettingsState.h"
 
 void ShowMoreMenu() {
-    HWND panel = g_app.controlPanel;
+    HWND panel = g_app.panel->window;
     HWND button = panel ? GetDlgItem(panel, kIdMoreButton) : nullptr;
     if (!button) return;
     HMENU menu = CreatePopupMenu();

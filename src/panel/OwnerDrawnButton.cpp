@@ -32,7 +32,7 @@ ButtonRole RoleOfButton(int id) {
         case kIdImportAddButton: return ButtonRole::Primary;
         case kIdTabStyle:
         case kIdTabPosition:
-        case kIdTabHotkeys: return id - kIdTabStyle == g_panel.currentPage ? ButtonRole::ActiveSegment : ButtonRole::Normal;
+        case kIdTabHotkeys: return id - kIdTabStyle == g_app.panel->currentPage ? ButtonRole::ActiveSegment : ButtonRole::Normal;
         case kIdHorizontalButton: return g_app.settings.direction == ScrollDirection::Horizontal ? ButtonRole::ActiveSegment
                                                                                   : ButtonRole::Normal;
         case kIdVerticalButton: return g_app.settings.direction == ScrollDirection::Vertical ? ButtonRole::ActiveSegment
@@ -110,12 +110,12 @@ void DrawOwnerDrawnButton(const DRAWITEMSTRUCT& item) {
     SetTextColor(dc, c.text);
     const UINT centred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
     if (const wchar_t glyph = GlyphOfButton(id)) {
-        SelectedObject font(dc, g_panel.iconFont.get());
+        SelectedObject font(dc, g_app.panel->iconFont.get());
         if (FontHasGlyph(dc, glyph)) {
             DrawTextW(dc, &glyph, 1, &r, centred);
         } else {
             const std::wstring fallback = FallbackGlyphText(TrimText(WindowText(item.hwndItem)));
-            SelectedObject textFont(dc, g_panel.uiFont.get());
+            SelectedObject textFont(dc, g_app.panel->uiFont.get());
             DrawTextW(dc, fallback.c_str(), static_cast<int>(fallback.size()), &r, centred);
         }
     } else {
@@ -128,7 +128,7 @@ void DrawOwnerDrawnButton(const DRAWITEMSTRUCT& item) {
             text.left += S(30);
         }
         const std::wstring label = TrimText(WindowText(item.hwndItem));
-        SelectedObject font(dc, g_panel.uiFont.get());
+        SelectedObject font(dc, g_app.panel->uiFont.get());
         DrawTextW(dc, label.c_str(), static_cast<int>(label.size()), &text, centred);
     }
     if (item.itemState & ODS_FOCUS) {

@@ -12,8 +12,6 @@
 
 namespace {
 
-HWND g_tooltip = nullptr;
-WNDPROC g_editProc = nullptr;
 
 // Ctrl+A selects the whole text of any panel text box.
 LRESULT CALLBACK PanelEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -22,11 +20,11 @@ LRESULT CALLBACK PanelEditProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         return 0;
     }
     if (message == WM_CHAR && wParam == 1) return 0;  // the Ctrl+A character would beep
-    return CallWindowProcW(g_editProc, window, message, wParam, lParam);
+    return CallWindowProcW(g_app.panel->editProc, window, message, wParam, lParam);
 }
 
 HWND SettingsPane() {
-    return g_app.controlPanel ? GetDlgItem(g_app.controlPanel, kIdSettingsPane) : nullptr;
+    return g_app.panel->window ? GetDlgItem(g_app.panel->window, kIdSettingsPane) : nullptr;
 }
 
 // The wheel over a slider scrolls the settings page instead of moving the slider.
@@ -52,21 +50,21 @@ LRESULT CALLBACK PanelSliderProc(HWND window, UINT message, WPARAM wParam, LPARA
 }  // namespace
 
 HWND CreatePanelTooltip(HWND panel) {
-    g_tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+    g_app.panel->tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, panel, nullptr, g_app.instance, nullptr);
-    if (g_tooltip) SendMessageW(g_tooltip, TTM_SETMAXTIPWIDTH, 0, S(300));
-    return g_tooltip;
+    if (g_app.panel->tooltip) SendMessageW(g_app.panel->tooltip, TTM_SETMAXTIPWIDTH, 0, S(300));
+    return g_app.panel->tooltip;
 }
 
 void AddTooltip(HWND control, const wchar_t* text) {
-    if (!g_tooltip || !control) return;
+    if (!g_app.panel->tooltip || !control) return;
     TOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = g_app.controlPanel;
+    tool.hwnd = g_app.panel->window;
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.lpszText = const_cast<wchar_t*>(text);
-    SendMessageW(g_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(g_app.panel->tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 HWND CreatePanelChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD extraStyle, int id) {
@@ -81,13 +79,13 @@ HWND CreatePanelChild(HWND parent, const wchar_t* className, const wchar_t* text
     HWND control = CreateWindowExW(isEdit ? WS_EX_CLIENTEDGE : 0, className, text, style, 0, 0, S(100), S(30), parent,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_app.instance, nullptr);
     if (!control) return nullptr;
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(g_panel.uiFont.get()), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(g_app.panel->uiFont.get()), FALSE);
     ApplyExplorerTheme(control);
     if (isSlider) comctl::SetWindowSubclass(control, PanelSliderProc, 1, 0);
     if (isEdit) {
         WNDPROC previous = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PanelEditProc)));
-        if (!g_editProc) g_editProc = previous;
+        if (!g_app.panel->editProc) g_app.panel->editProc = previous;
         SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(S(6), S(6)));
     }
     return control;

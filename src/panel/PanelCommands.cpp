@@ -29,7 +29,7 @@
 namespace {
 
 void RefreshIndicatorsIfReady() {
-    if (g_panel.panelReady) RefreshPanelIndicators();
+    if (g_app.panel->panelReady) RefreshPanelIndicators();
 }
 
 void OnApplyAndSave() {
@@ -70,7 +70,7 @@ bool RunDirectCommand(int id, int code) {
         case kIdPreviewLight:
         case kIdPreviewDark:
         case kIdPreviewRed:
-            g_panel.previewBackground = id - kIdPreviewLight;
+            g_app.panel->previewBackground = id - kIdPreviewLight;
             RefreshIndicatorsIfReady();
             return true;
         case kIdHelpButton: ShowHelpMenu(); return true;
@@ -103,7 +103,7 @@ void RunTailCommand(int id, int code) {
         case kIdDockBottomButton: ApplyDockPreset(DockEdge::Bottom); break;
         case kIdTargetScreenList:
             if (code == CBN_SELCHANGE) {
-                const int index = static_cast<int>(SendMessageW(GetDlgItem(g_app.controlPanel, id), CB_GETCURSEL, 0, 0));
+                const int index = static_cast<int>(SendMessageW(GetDlgItem(g_app.panel->window, id), CB_GETCURSEL, 0, 0));
                 if (index >= 0 && static_cast<size_t>(index) < g_app.monitors.size()) SelectTargetMonitor(index);
             }
             break;
@@ -142,7 +142,7 @@ bool IsAppliedOnLeaving(int id) {
 }
 
 LRESULT OnPanelCommand(int id, int code) {
-    if (g_panel.updatingControls) return 0;
+    if (g_app.panel->updatingControls) return 0;
     if (RunAltCommand(id)) return 0;
     if (id == kIdSearchBox && code == EN_CHANGE) {
         RefreshDonationTable();

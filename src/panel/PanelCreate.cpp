@@ -32,7 +32,7 @@ void CreatePanelControls(HWND panel) {
     RegisterPaneClass(kInspectorClass, InspectorWindowProc);
     RegisterPaneClass(kPreviewClass, PreviewWindowProc);
     CreatePanelTooltip(panel);
-    g_pages = SettingsPagesState{};
+    g_app.panel->pages = SettingsPagesState{};
 
     for (const PanelControlRow& child : kPanelControls) {
         HWND control = CreatePanelChild(panel, child.className, child.text, child.style, child.id);

@@ -21,14 +21,14 @@ AltTarget AltCommandTarget(int command) {
 }
 
 void RevealPanelControl(int id) {
-    for (const PageControl& c : g_pages.controls) {
+    for (const PageControl& c : g_app.panel->pages.controls) {
         if (c.id != id) continue;
-        g_panel.currentPage = c.page;
-        HWND pane = GetDlgItem(g_app.controlPanel, kIdSettingsPane);
+        g_app.panel->currentPage = c.page;
+        HWND pane = GetDlgItem(g_app.panel->window, kIdSettingsPane);
         RECT client{};
         if (pane) GetClientRect(pane, &client);
         const int view = static_cast<int>(client.bottom / g_app.dpiScale + 0.5);
-        int& pos = g_pages.scrollPos[static_cast<size_t>(c.page)];
+        int& pos = g_app.panel->pages.scrollPos[static_cast<size_t>(c.page)];
         if (c.rect.top < pos || c.rect.bottom > pos + view) pos = std::max(0, static_cast<int>(c.rect.top) - 24);
         SelectSettingsPage(c.page);
         return;
@@ -56,7 +56,7 @@ void PressPanelControl(int id) {
 
 void FocusPlayingDirectionButton() {
     const int id = g_app.settings.direction == ScrollDirection::Horizontal ? kIdHorizontalButton : kIdVerticalButton;
-    if (HWND button = GetDlgItem(g_app.controlPanel, id)) SetFocus(button);
+    if (HWND button = GetDlgItem(g_app.panel->window, id)) SetFocus(button);
 }
 
 bool RunAltCommand(int command) {
@@ -73,7 +73,7 @@ bool RunAltCommand(int command) {
 }
 
 void ShowHelpMenu() {
-    HWND panel = g_app.controlPanel;
+    HWND panel = g_app.panel->window;
     HWND button = GetDlgItem(panel, kIdHelpButton);
     HMENU menu = CreatePopupMenu();
     if (!menu || !button) {

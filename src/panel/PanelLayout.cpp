@@ -23,8 +23,8 @@ std::vector<ControlPlacement> PanelPlacements(int b, int H) {
 }
 
 void LayoutControlPanel() {
-    HWND panel = g_app.controlPanel;
-    if (!panel || !g_panel.panelReady) return;
+    HWND panel = g_app.panel->window;
+    if (!panel || !g_app.panel->panelReady) return;
     CommitCellEdit(false);  // the editor would no longer sit over its cell
     RECT client{};
     GetClientRect(panel, &client);

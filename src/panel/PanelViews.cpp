@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/AppState.h"
+#include "panel/ControlPanel.h"
 #include "caption/CaptionContent.h"
 #include "import/ImportWindow.h"
 #include "list/ListEditing.h"
@@ -40,7 +41,7 @@ public:
                 title = L"恢复备份";
                 break;
         }
-        return MessageBoxW(g_app.controlPanel, text, title, MB_ICONQUESTION | MB_YESNO) == IDYES;
+        return MessageBoxW(g_app.panel->window, text, title, MB_ICONQUESTION | MB_YESNO) == IDYES;
     }
 };
 

@@ -4,6 +4,8 @@
 #include <commctrl.h>
 
 #include "app/AppState.h"
+#include "caption/Caption.h"
+#include "panel/ControlPanel.h"
 #include "caption/CaptionContent.h"
 #include "caption/CaptionPlacement.h"
 #include "panel/PanelIds.h"
@@ -35,14 +37,14 @@ void ApplySliderGeometry() {
     SetNumberField(FindPanelControl(kIdWidthField), s.width);
     SetNumberField(FindPanelControl(kIdHeightField), s.height);
     StoreGeometry();
-    if (g_app.captionWindow) ApplyCaptionPlacement();
+    if (g_app.caption->window) ApplyCaptionPlacement();
     SaveSettings();
 }
 
 void ApplyDockPreset(DockEdge edge) {
     AppSettings& s = g_app.settings;
     const RECT work = TargetWorkArea();
-    if (g_app.controlPanel) {
+    if (g_app.panel->window) {
         s.x = ReadNumberField(FindPanelControl(kIdXField), s.x);
         s.y = ReadNumberField(FindPanelControl(kIdYField), s.y);
         s.width = std::max(180, ReadNumberField(FindPanelControl(kIdWidthField), s.width));
@@ -54,13 +56,13 @@ void ApplyDockPreset(DockEdge edge) {
     s.y = edge == DockEdge::Top ? work.top + dock.topOffset : work.bottom - s.height - dock.bottomOffset;
     StoreGeometry();
     RefreshSettingsControls();
-    if (g_app.captionWindow) ApplyCaptionPlacement();
+    if (g_app.caption->window) ApplyCaptionPlacement();
     SaveSettings();
 }
 
 void OnTopMostBox() {
     g_app.settings.topMost = ReadCheckField(kIdTopMostCheck, false);
-    if (g_app.captionWindow) ApplyCaptionPlacement();
+    if (g_app.caption->window) ApplyCaptionPlacement();
     SaveSettings();
     InvalidateCaptionLayout();
     RepaintCaption();

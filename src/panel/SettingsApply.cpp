@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/AppState.h"
+#include "caption/Caption.h"
 #include "platform/WindowText.h"
 #include "caption/CaptionContent.h"
 #include "caption/CaptionFont.h"
@@ -93,7 +94,7 @@ void ApplySettingsFromPanel() {
         RecordDockOffset(s.direction);
     }
     RebuildCaptionFont();
-    if (g_app.captionWindow) ApplyCaptionPlacement();
+    if (g_app.caption->window) ApplyCaptionPlacement();
     SaveSettings();
     if (directionChanged) {
         ResetCaptionScroll();
@@ -103,7 +104,7 @@ void ApplySettingsFromPanel() {
 }
 
 void ApplySettingsWithStatus() {
-    if (g_panel.updatingControls || !g_panel.panelReady) return;
+    if (g_app.panel->updatingControls || !g_app.panel->panelReady) return;
     ApplySettingsFromPanel();
     RefreshSettingsControls();
     SetStatusText(g_app.settingsSaveOk ? L"设置已应用并保存" : L"设置已应用，保存失败", true);

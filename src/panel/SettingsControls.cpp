@@ -57,10 +57,10 @@ void SetSliderRange(int id, int minimum, int maximum, int position) {
 }  // namespace
 
 HWND FindPanelControl(int id) {
-    if (!g_app.controlPanel) return nullptr;
-    if (HWND direct = GetDlgItem(g_app.controlPanel, id)) return direct;
+    if (!g_app.panel->window) return nullptr;
+    if (HWND direct = GetDlgItem(g_app.panel->window, id)) return direct;
     ControlSearch search{id, nullptr};
-    EnumChildWindows(g_app.controlPanel, MatchControl, reinterpret_cast<LPARAM>(&search));
+    EnumChildWindows(g_app.panel->window, MatchControl, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -96,7 +96,7 @@ void SetNumberField(HWND field, int value) {
 
 void RefreshSettingsControls() {
     const AppSettings& s = g_app.settings;
-    g_panel.updatingControls = true;
+    g_app.panel->updatingControls = true;
     SetText(kIdFontFaceField, s.fontFace);
     SetText(kIdFontSizeField, std::to_wstring(s.fontSize));
     if (HWND spin = FindPanelControl(kIdFontSizeSpin)) SendMessageW(spin, UDM_SETPOS32, 0, s.fontSize);
@@ -132,8 +132,8 @@ void RefreshSettingsControls() {
     SetText(kIdHotkeyVerticalField, s.vertical);
     SetText(kIdHotkeyPauseField, s.pause);
     SetText(kIdPlayButton, CurrentPlayButtonText());
-    g_panel.updatingControls = false;
-    if (g_panel.panelReady) RefreshPanelIndicators();
+    g_app.panel->updatingControls = false;
+    if (g_app.panel->panelReady) RefreshPanelIndicators();
 }
 
 SliderRanges SliderRangesFor(int vx, int vy, int vw, int vh) {

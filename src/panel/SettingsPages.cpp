@@ -10,11 +10,10 @@
 #include "panel/PanelColors.h"
 #include "panel/PanelIds.h"
 
-SettingsPagesState g_pages;
 
 namespace {
 
-HWND Pane() { return g_app.controlPanel ? GetDlgItem(g_app.controlPanel, kIdSettingsPane) : nullptr; }
+HWND Pane() { return g_app.panel->window ? GetDlgItem(g_app.panel->window, kIdSettingsPane) : nullptr; }
 
 int PaneLogicalHeight(HWND pane) {
     RECT client{};
@@ -41,12 +40,12 @@ int TrackPosition(HWND pane, WPARAM wParam) {
 }
 
 void ScrollPageTo(int position) {
-    g_pages.scrollPos[static_cast<size_t>(g_panel.currentPage)] = position;
+    g_app.panel->pages.scrollPos[static_cast<size_t>(g_app.panel->currentPage)] = position;
     ShowSettingsPage();
 }
 
 LRESULT OnInspectorScroll(HWND pane, WPARAM wParam) {
-    int pos = g_pages.scrollPos[static_cast<size_t>(g_panel.currentPage)];
+    int pos = g_app.panel->pages.scrollPos[static_cast<size_t>(g_app.panel->currentPage)];
     const int view = PaneLogicalHeight(pane);
     switch (LOWORD(wParam)) {
         case SB_LINEUP: pos -= kScrollLine; break;
@@ -72,11 +71,11 @@ LRESULT CALLBACK InspectorWindowProc(HWND window, UINT message, WPARAM wParam, L
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
-            return g_app.controlPanel ? SendMessageW(g_app.controlPanel, message, wParam, lParam) : 0;
+            return g_app.panel->window ? SendMessageW(g_app.panel->window, message, wParam, lParam) : 0;
         case WM_VSCROLL: return OnInspectorScroll(window, wParam);
         case WM_MOUSEWHEEL: {
-            const size_t page = static_cast<size_t>(g_panel.currentPage);
-            g_pages.scrollPos[page] = WheelScroll(g_pages.scrollPos[page], g_pages.wheelRemainder[page],
+            const size_t page = static_cast<size_t>(g_app.panel->currentPage);
+            g_app.panel->pages.scrollPos[page] = WheelScroll(g_app.panel->pages.scrollPos[page], g_app.panel->pages.wheelRemainder[page],
                                                   GET_WHEEL_DELTA_WPARAM(wParam));
             ShowSettingsPage();
             return 0;
@@ -89,9 +88,9 @@ HWND AddPageControl(int page, const wchar_t* className, const wchar_t* text, DWO
                     int width, int height) {
     HWND pane = Pane();
     if (!pane) return nullptr;
-    if (id == 0) id = g_pages.nextLabelId + static_cast<int>(g_pages.controls.size());
+    if (id == 0) id = g_app.panel->pages.nextLabelId + static_cast<int>(g_app.panel->pages.controls.size());
     HWND control = CreatePanelChild(pane, className, text, extraStyle, id);
-    if (control) g_pages.controls.push_back(PageControl{control, id, page, RECT{x, y, x + width, y + height}});
+    if (control) g_app.panel->pages.controls.push_back(PageControl{control, id, page, RECT{x, y, x + width, y + height}});
     return control;
 }
 
@@ -109,11 +108,11 @@ int ClampPageScroll(int position, int contentHeight, int viewHeight) {
 void ShowSettingsPage() {
     HWND pane = Pane();
     if (!pane) return;
-    const size_t page = static_cast<size_t>(g_panel.currentPage);
+    const size_t page = static_cast<size_t>(g_app.panel->currentPage);
     const int view = PaneLogicalHeight(pane);
     const int content = kPageContentHeight[page];
-    const int pos = ClampPageScroll(g_pages.scrollPos[page], content, view);
-    g_pages.scrollPos[page] = pos;
+    const int pos = ClampPageScroll(g_app.panel->pages.scrollPos[page], content, view);
+    g_app.panel->pages.scrollPos[page] = pos;
 
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
@@ -124,8 +123,8 @@ void ShowSettingsPage() {
     info.nPos = pos;
     SetScrollInfo(pane, SB_VERT, &info, TRUE);
 
-    for (const PageControl& c : g_pages.controls) {
-        if (c.page != g_panel.currentPage) {
+    for (const PageControl& c : g_app.panel->pages.controls) {
+        if (c.page != g_app.panel->currentPage) {
             ShowWindow(c.window, SW_HIDE);
             continue;
         }
@@ -142,9 +141,9 @@ void ShowSettingsPage() {
 }
 
 void SelectSettingsPage(int page) {
-    g_panel.currentPage = std::clamp(page, 0, 2);
+    g_app.panel->currentPage = std::clamp(page, 0, 2);
     ShowSettingsPage();
     for (int id : {kIdTabStyle, kIdTabPosition, kIdTabHotkeys}) {
-        if (HWND tab = GetDlgItem(g_app.controlPanel, id)) InvalidateRect(tab, nullptr, TRUE);
+        if (HWND tab = GetDlgItem(g_app.panel->window, id)) InvalidateRect(tab, nullptr, TRUE);
     }
 }

@@ -22,8 +22,6 @@ struct SettingsPagesState {
     int nextLabelId = 9000;
 };
 
-extern SettingsPagesState g_pages;
-
 constexpr std::array<int, 3> kPageContentHeight = {456, 416, 364};
 constexpr wchar_t kInspectorClass[] = L"V2InspectorWindow";
 constexpr wchar_t kPreviewClass[] = L"V2PreviewWindow";

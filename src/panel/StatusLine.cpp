@@ -31,7 +31,7 @@ void PaintStatusLine(HWND line) {
     GetClientRect(line, &client);
     UniqueBrush fill(CreateSolidBrush(kPanelStatusStrip));
     FillRect(paint.get(), &client, fill.get());
-    HFONT font = g_panel.uiFont ? g_panel.uiFont.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    HFONT font = g_app.panel->uiFont ? g_app.panel->uiFont.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     SelectedObject selected(paint.get(), font);
     SetBkMode(paint.get(), TRANSPARENT);
     SetTextColor(paint.get(), kPanelText);
@@ -72,7 +72,7 @@ std::wstring StatusTimeSuffix(const SYSTEMTIME& t) {
 }
 
 void SetStatusText(const std::wstring& text, bool withTime) {
-    if (!g_app.controlPanel) return;
+    if (!g_app.panel->window) return;
     std::wstring shown = text;
     if (withTime) {
         SYSTEMTIME now{};
@@ -80,8 +80,8 @@ void SetStatusText(const std::wstring& text, bool withTime) {
         shown += StatusTimeSuffix(now);
     }
     g_app.statusText = shown;
-    if (HWND line = GetDlgItem(g_app.controlPanel, kIdStatusLine)) SetWindowTextW(line, shown.c_str());
-    InvalidateRect(g_app.controlPanel, nullptr, FALSE);
+    if (HWND line = GetDlgItem(g_app.panel->window, kIdStatusLine)) SetWindowTextW(line, shown.c_str());
+    InvalidateRect(g_app.panel->window, nullptr, FALSE);
 }
 
 std::wstring FitStatusText(const std::wstring& text, int width, size_t keepTail,

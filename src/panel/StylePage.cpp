@@ -6,6 +6,8 @@
 #include <cwchar>
 
 #include "app/AppState.h"
+#include "caption/Caption.h"
+#include "panel/ControlPanel.h"
 #include "caption/CaptionContent.h"
 #include "caption/CaptionFont.h"
 #include "caption/CaptionPlacement.h"
@@ -21,10 +23,9 @@
 namespace {
 
 // The dialog's custom colours last until the program exits; they are not saved.
-COLORREF g_customColours[16] = {};
 
 void PlaceCaption() {
-    if (g_app.captionWindow) ApplyCaptionPlacement();
+    if (g_app.caption->window) ApplyCaptionPlacement();
 }
 
 COLORREF* ColourOfButton(int id) {
@@ -66,7 +67,7 @@ LRESULT OnFontSizeStep(const NMUPDOWN& step) {
     SetNumberField(FindPanelControl(kIdFontSizeField), s.fontSize);
     SendMessageW(step.hdr.hwndFrom, UDM_SETPOS32, 0, s.fontSize);
     RebuildCaptionFont();
-    if (g_app.captionWindow) ApplyCaptionPlacement();
+    if (g_app.caption->window) ApplyCaptionPlacement();
     SaveSettings();
     InvalidateCaptionLayout();
     RepaintCaption();
@@ -87,7 +88,7 @@ void OnThousandsSeparatorBox() {
 void OnColourButton(int id) {
     COLORREF* colour = ColourOfButton(id);
     if (!colour) return;
-    *colour = PickColor(g_app.controlPanel, *colour);
+    *colour = PickColor(g_app.panel->window, *colour);
     SaveSettings();
     InvalidateCaptionLayout();
     RepaintCaption();
@@ -99,14 +100,14 @@ COLORREF PickColor(HWND owner, COLORREF colour) {
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner;
     dialog.rgbResult = colour;
-    dialog.lpCustColors = g_customColours;
+    dialog.lpCustColors = g_app.panel->customColours;
     dialog.Flags = CC_FULLOPEN | CC_RGBINIT;
     return comdlg::ChooseColorW(&dialog) ? dialog.rgbResult : colour;
 }
 
 void ChooseCaptionFont() {
     AppSettings& s = g_app.settings;
-    HWND panel = g_app.controlPanel;
+    HWND panel = g_app.panel->window;
     LOGFONTW font{};
     wcsncpy(font.lfFaceName, s.fontFace.c_str(), LF_FACESIZE - 1);
     int dpi = 96;

@@ -280,3 +280,12 @@ GpStatus WINGDIPAPI GdipTranslateMatrix(GpMatrix* a0, REAL a1, REAL a2, GpMatrix
 }  // extern "C"
 }  // namespace DllExports
 }  // namespace Gdiplus
+
+GdiplusSession::GdiplusSession() {
+    Gdiplus::GdiplusStartupInput input;
+    if (Gdiplus::GdiplusStartup(&token_, &input, nullptr) != Gdiplus::Ok) token_ = 0;
+}
+
+GdiplusSession::~GdiplusSession() {
+    if (token_) Gdiplus::GdiplusShutdown(token_);
+}

@@ -72,6 +72,25 @@ using UniqueFont = GdiObject<HFONT>;
 using UniqueBrush = GdiObject<HBRUSH>;
 using UniqueBitmap = GdiObject<HBITMAP>;
 
+// An accelerator table made with CreateAcceleratorTableW.
+class UniqueAccelerators {
+public:
+    UniqueAccelerators() = default;
+    explicit UniqueAccelerators(HACCEL table) : table_(table) {}
+    UniqueAccelerators(const UniqueAccelerators&) = delete;
+    UniqueAccelerators& operator=(const UniqueAccelerators&) = delete;
+    ~UniqueAccelerators() { reset(); }
+
+    HACCEL get() const { return table_; }
+    void reset(HACCEL table = nullptr) {
+        if (table_) DestroyAcceleratorTable(table_);
+        table_ = table;
+    }
+
+private:
+    HACCEL table_ = nullptr;
+};
+
 // A device context from GetDC, released to its window.
 class WindowDC {
 public:

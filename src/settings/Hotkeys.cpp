@@ -2,6 +2,7 @@
 #include "settings/SettingsState.h"
 
 #include "app/AppState.h"
+#include "panel/ControlPanel.h"
 #include "app/Playback.h"
 #include "core/list/AmountText.h"
 #include "panel/SettingsControls.h"
@@ -22,7 +23,7 @@ void UnregisterHotkeys(HWND window) {
 }
 
 void RegisterHotkeys() {
-    HWND panel = g_app.controlPanel;
+    HWND panel = g_app.panel->window;
     if (!panel) return;
     UnregisterHotkeys(panel);
     g_app.registeredHotkeyCount = 0;
@@ -40,7 +41,7 @@ void RegisterHotkeys() {
 }
 
 bool HandleHotkey(int id) {
-    HWND panel = g_app.controlPanel;
+    HWND panel = g_app.panel->window;
     switch (id) {
         case 1:
             if (panel && (!IsWindowVisible(panel) || IsIconic(panel))) {

@@ -1,6 +1,8 @@
 #include "settings/SettingsState.h"
 
 #include "app/AppState.h"
+#include "caption/Caption.h"
+#include "panel/ControlPanel.h"
 #include "caption/CaptionFont.h"
 #include "caption/CaptionMotion.h"
 #include "caption/CaptionPlacement.h"
@@ -71,7 +73,7 @@ void SwitchDirection(ScrollDirection d) {
     g_app.directions.lastAppliedDirection = d;
     LoadActiveLayout(s, g_app.directions.layouts[static_cast<size_t>(DirectionIndex(d))]);
     RefreshSettingsControls();
-    if (g_app.captionWindow) ApplyCaptionPlacement();
+    if (g_app.caption->window) ApplyCaptionPlacement();
     SaveSettings();
     ResetCaptionScroll();
 }
@@ -83,14 +85,14 @@ void RestoreDefaultSettings() {
     RefreshSettingsControls();
     RebuildCaptionFont();
     RegisterHotkeys();
-    if (g_app.captionWindow) ApplyCaptionPlacement();
+    if (g_app.caption->window) ApplyCaptionPlacement();
     SaveSettings();
     RefreshDonationTable();
     ResetCaptionScroll();
 }
 
 void ConfirmRestoreDefaults() {
-    const int answer = MessageBoxW(g_app.controlPanel, L"确定要恢复默认设置吗？名单不会被清空。", L"恢复默认",
+    const int answer = MessageBoxW(g_app.panel->window, L"确定要恢复默认设置吗？名单不会被清空。", L"恢复默认",
                                    MB_ICONQUESTION | MB_YESNO);
     if (answer == IDYES) RestoreDefaultSettings();
 }

@@ -76,7 +76,7 @@ protected:
     }
     void TearDown() override {
         SetFileAttributesW(g_app.listPath.c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (g_app.controlPanel) UnregisterHotkeys(g_app.controlPanel);
+        if (g_app.panel->window) UnregisterHotkeys(g_app.panel->window);
         ProgramWindowsTest::TearDown();
     }
 
@@ -88,9 +88,9 @@ protected:
         ASSERT_FALSE(g_app.listSaved);
     }
 
-    void Exit() { SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdTrayExit, 0), 0); }
+    void Exit() { SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdTrayExit, 0), 0); }
 
-    bool Exited() const { return g_app.exiting && !g_app.controlPanel && !g_app.captionWindow; }
+    bool Exited() const { return g_app.exiting && !g_app.panel->window && !g_app.caption->window; }
 
     std::string saved_;
 };
@@ -121,16 +121,16 @@ TEST_F(ExitTest, TryAgainOnceTheFileIsWritableSavesAndLeaves) {
 
 TEST_F(ExitTest, CancelKeepsEverythingRunning) {
     AppendUnsaved();
-    HWND panel = g_app.controlPanel;
-    HWND caption = g_app.captionWindow;
+    HWND panel = g_app.panel->window;
+    HWND caption = g_app.caption->window;
     const int hotkeys = g_app.registeredHotkeyCount;
     ASSERT_GT(hotkeys, 0);
     ExitAnswer answer(IDCANCEL);
     WithExitAnswer(answer, [&] { Exit(); });
     EXPECT_EQ(answer.timesAsked, 1);
     EXPECT_FALSE(g_app.exiting);
-    EXPECT_EQ(g_app.controlPanel, panel);
-    EXPECT_EQ(g_app.captionWindow, caption);
+    EXPECT_EQ(g_app.panel->window, panel);
+    EXPECT_EQ(g_app.caption->window, caption);
     EXPECT_TRUE(IsWindow(panel));
     EXPECT_EQ(g_app.registeredHotkeyCount, hotkeys);
     EXPECT_FALSE(RegisterHotKey(nullptr, 77, MOD_CONTROL | MOD_ALT, 'P'));  // still ours
@@ -175,8 +175,8 @@ TEST(ExitQuestionText, SaysWhyAndMentionsSettingsOnlyWhenThoseFailedToo) {
 class SessionEndTest : public ExitTest {
 protected:
     void EndSession() {
-        EXPECT_TRUE(SendMessageW(g_app.controlPanel, WM_QUERYENDSESSION, 0, 0));
-        SendMessageW(g_app.controlPanel, WM_ENDSESSION, TRUE, 0);
+        EXPECT_TRUE(SendMessageW(g_app.panel->window, WM_QUERYENDSESSION, 0, 0));
+        SendMessageW(g_app.panel->window, WM_ENDSESSION, TRUE, 0);
     }
 };
 

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <thread>
 
+#include "ComposedFrame.h"
 #include "OutsideWriter.h"
 #include "TableTestHelpers.h"
 #include "app/ListFileWatch.h"
@@ -134,8 +135,8 @@ TEST_F(OutsideEditTest, TheTableAndTheCaptionFollowWithinASecondAndUndoSavesTheE
     EXPECT_TRUE(IsRowSelected(1));  // the selection stays by position
     EXPECT_EQ(StatusWithoutTime(), L"名单文件已被外部修改，已重新载入 3 条");
     EXPECT_TRUE(EndsWithTime(g_app.statusText));
-    ASSERT_TRUE(g_layeredRenderer.ComposeFrame(900, 128));  // the caption's next frame
-    EXPECT_EQ(g_layeredRenderer.strip().entries.size(), 3u);
+    ASSERT_TRUE(ComposeProgramFrame(g_app.caption->layered, 900, 128));  // the caption's next frame
+    EXPECT_EQ(g_app.caption->layered.strip().entries.size(), 3u);
 
     // The program's own saves are not outside changes.
     Type(kIdNameBox, L"Typed");
@@ -168,7 +169,7 @@ TEST_F(OutsideEditTest, AnOpenCellEditClosesUncommittedAndAFinishedImportCheckGo
     EXPECT_EQ(g_app.list[0].name, L"A");
     EXPECT_EQ(ReadBytes(g_app.listPath), kOutside);
 
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdImportButton, BN_CLICKED), 0);
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdImportButton, BN_CLICKED), 0);
     ASSERT_NE(g_app.importWindow, nullptr);
     SetWindowTextW(GetDlgItem(g_app.importWindow, kIdImportPasteBox), L"C from Notepad\t3");
     SendMessageW(g_app.importWindow, WM_COMMAND, MAKEWPARAM(kIdImportCheckButton, BN_CLICKED), 0);

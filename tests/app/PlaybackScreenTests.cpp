@@ -7,12 +7,16 @@
 
 #include <vector>
 
+#include "FreshAppState.h"
 #include "TestFolder.h"
 #include "app/AppState.h"
+#include "caption/Caption.h"
+#include "panel/ControlPanel.h"
 #include "app/Startup.h"
 #include "caption/CaptionMotion.h"
 #include "caption/DibSurface.h"
 #include "caption/LayeredRenderer.h"
+#include "platform/GdiplusLibrary.h"
 
 namespace {
 
@@ -44,37 +48,31 @@ size_t Lit(const std::vector<uint32_t>& pixels) {
 }
 
 TEST(PlaybackOnScreen, TheCaptionScrollsOverATransparentBackground) {
-    Gdiplus::GdiplusStartupInput input;
-    ULONG_PTR token = 0;
-    Gdiplus::GdiplusStartup(&token, &input, nullptr);
+    GdiplusSession gdiplus;
+    StartFreshAppState();
     TestFolder folder;
-    g_app.instance = GetModuleHandleW(nullptr);
     g_app.listPath = folder.File(L"donations.txt");
-    g_app.settings = AppSettings{};
     g_app.settings.x = 0;
     g_app.settings.y = 300;
     g_app.settings.width = 1200;
     g_app.settings.height = 128;
     g_app.settings.textColor = RGB(255, 255, 0);
     g_app.list = {{L"张三", L"100元"}, {L"李四", L"2,000元"}, {L"Zhang Wei", L"5万"}};
-    LARGE_INTEGER frequency{};
-    QueryPerformanceFrequency(&frequency);
-    g_app.counterFrequency = frequency.QuadPart;
     RegisterWindowClasses();
     CreateMainWindows();
-    ASSERT_NE(g_app.captionWindow, nullptr);
-    EXPECT_TRUE(GetWindowLongPtrW(g_app.captionWindow, GWL_EXSTYLE) & WS_EX_LAYERED);
+    ASSERT_NE(g_app.caption->window, nullptr);
+    EXPECT_TRUE(GetWindowLongPtrW(g_app.caption->window, GWL_EXSTYLE) & WS_EX_LAYERED);
 
     g_app.paused = false;
     ResumeCaptionMotion();
-    g_motion.scrollOffset = 600.0f;  // the title is in view
+    g_app.caption->motion.scrollOffset = 600.0f;  // the title is in view
     PumpFor(400);
     const RECT area{0, 300, 1200, 428};
     const std::vector<uint32_t> first = ReadScreen(area);
-    const float offsetThen = g_motion.scrollOffset;
+    const float offsetThen = g_app.caption->motion.scrollOffset;
     PumpFor(500);
     const std::vector<uint32_t> second = ReadScreen(area);
-    const float offsetNow = g_motion.scrollOffset;
+    const float offsetNow = g_app.caption->motion.scrollOffset;
 
     EXPECT_GT(offsetNow, offsetThen + 30.0f) << "the frame clock moves the caption";
     EXPECT_GT(Lit(first), 500u) << "text is on the screen";
@@ -84,13 +82,11 @@ TEST(PlaybackOnScreen, TheCaptionScrollsOverATransparentBackground) {
 
     g_app.paused = true;
     PauseCaptionMotion();
-    EXPECT_FALSE(IsWindowVisible(g_app.captionWindow));
-    DestroyWindow(g_app.captionWindow);
-    DestroyWindow(g_app.controlPanel);
-    g_layeredRenderer.Release();
-    g_app.captionFont.reset();
-    Gdiplus::GdiplusShutdown(token);
-    g_app.list.clear();
+    EXPECT_FALSE(IsWindowVisible(g_app.caption->window));
+    DestroyWindow(g_app.caption->window);
+    DestroyWindow(g_app.panel->window);
+    g_app.caption->layered.Release();
+    g_app.caption->font.reset();
 }
 
 }  // namespace

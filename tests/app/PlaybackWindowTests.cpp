@@ -4,6 +4,7 @@
 
 #include "ProgramWindowsTest.h"
 #include "app/AppState.h"
+#include "caption/Caption.h"
 #include "app/MessageLoop.h"
 #include "app/Playback.h"
 #include "app/Startup.h"
@@ -23,12 +24,12 @@ protected:
     void SetUp() override {
         ProgramWindowsTest::SetUp();
         g_app.list = {{L"张三", L"100元"}};
-        playButton_ = GetDlgItem(g_app.controlPanel, kIdPlayButton);
+        playButton_ = GetDlgItem(g_app.panel->window, kIdPlayButton);
         ASSERT_NE(playButton_, nullptr);
         RegisterHotkeys();
     }
     void TearDown() override {
-        if (g_app.controlPanel) UnregisterHotkeys(g_app.controlPanel);
+        if (g_app.panel->window) UnregisterHotkeys(g_app.panel->window);
         ProgramWindowsTest::TearDown();
     }
 
@@ -42,78 +43,78 @@ protected:
 };
 
 TEST_F(PlaybackWindowTest, ThePlayButtonShowsAndHidesTheCaption) {
-    EXPECT_FALSE(IsWindowVisible(g_app.captionWindow));
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdPlayButton, BN_CLICKED), 0);
+    EXPECT_FALSE(IsWindowVisible(g_app.caption->window));
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdPlayButton, BN_CLICKED), 0);
     EXPECT_FALSE(g_app.paused);
-    EXPECT_TRUE(IsWindowVisible(g_app.captionWindow));
+    EXPECT_TRUE(IsWindowVisible(g_app.caption->window));
     EXPECT_EQ(PlayLabel(), L"暂停并隐藏");
 
-    g_motion.scrollOffset = 123.0f;
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdPlayButton, BN_CLICKED), 0);
+    g_app.caption->motion.scrollOffset = 123.0f;
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdPlayButton, BN_CLICKED), 0);
     EXPECT_TRUE(g_app.paused);
-    EXPECT_FALSE(IsWindowVisible(g_app.captionWindow));
+    EXPECT_FALSE(IsWindowVisible(g_app.caption->window));
     EXPECT_EQ(PlayLabel(), L"继续播放");
 
     // A minute later the caption continues where it was hidden.
     g_app.lastFrameCounter -= 60 * g_app.counterFrequency;
-    SendMessageW(g_app.controlPanel, WM_HOTKEY, 4, 0);
+    SendMessageW(g_app.panel->window, WM_HOTKEY, 4, 0);
     EXPECT_FALSE(g_app.paused);
-    SendMessageW(g_app.captionWindow, WM_TIMER, kCaptionWindowTimer, 0);
-    EXPECT_LT(g_motion.scrollOffset, 123.0f + 50 * 0.0625f * 3 + 0.01f);
-    EXPECT_GE(g_motion.scrollOffset, 123.0f);
+    SendMessageW(g_app.caption->window, WM_TIMER, kCaptionWindowTimer, 0);
+    EXPECT_LT(g_app.caption->motion.scrollOffset, 123.0f + 50 * 0.0625f * 3 + 0.01f);
+    EXPECT_GE(g_app.caption->motion.scrollOffset, 123.0f);
 }
 
 TEST_F(PlaybackWindowTest, ClosingThePanelOnlyHidesItWhileHotkeysCanBringItBack) {
     ASSERT_EQ(g_app.registeredHotkeyCount, 4);
-    ShowWindow(g_app.controlPanel, SW_SHOW);
-    SendMessageW(g_app.controlPanel, WM_HOTKEY, 4, 0);  // playing
-    SendMessageW(g_app.controlPanel, WM_CLOSE, 0, 0);
+    ShowWindow(g_app.panel->window, SW_SHOW);
+    SendMessageW(g_app.panel->window, WM_HOTKEY, 4, 0);  // playing
+    SendMessageW(g_app.panel->window, WM_CLOSE, 0, 0);
     EXPECT_FALSE(g_app.exiting);
-    EXPECT_FALSE(IsWindowVisible(g_app.controlPanel));
-    EXPECT_TRUE(IsWindowVisible(g_app.captionWindow));
+    EXPECT_FALSE(IsWindowVisible(g_app.panel->window));
+    EXPECT_TRUE(IsWindowVisible(g_app.caption->window));
     // The hotkeys are still ours.
     EXPECT_FALSE(RegisterHotKey(nullptr, 77, MOD_CONTROL | MOD_ALT, 'D'));
     EXPECT_EQ(GetLastError(), 1409u);  // ERROR_HOTKEY_ALREADY_REGISTERED
 }
 
 TEST_F(PlaybackWindowTest, HotkeyOneRestoresAMinimisedPanelAndHidesAVisibleOne) {
-    ShowWindow(g_app.controlPanel, SW_SHOWMINNOACTIVE);
-    ASSERT_TRUE(IsIconic(g_app.controlPanel));
-    SendMessageW(g_app.controlPanel, WM_HOTKEY, 1, 0);
-    EXPECT_FALSE(IsIconic(g_app.controlPanel));
-    EXPECT_TRUE(IsWindowVisible(g_app.controlPanel));
-    SendMessageW(g_app.controlPanel, WM_HOTKEY, 1, 0);
-    EXPECT_FALSE(IsWindowVisible(g_app.controlPanel));
+    ShowWindow(g_app.panel->window, SW_SHOWMINNOACTIVE);
+    ASSERT_TRUE(IsIconic(g_app.panel->window));
+    SendMessageW(g_app.panel->window, WM_HOTKEY, 1, 0);
+    EXPECT_FALSE(IsIconic(g_app.panel->window));
+    EXPECT_TRUE(IsWindowVisible(g_app.panel->window));
+    SendMessageW(g_app.panel->window, WM_HOTKEY, 1, 0);
+    EXPECT_FALSE(IsWindowVisible(g_app.panel->window));
     EXPECT_TRUE(g_app.paused);  // the caption is not affected
 }
 
 TEST_F(PlaybackWindowTest, HotkeyTwoWhileHorizontalPlaysChangesAndSavesNothing) {
-    SendMessageW(g_app.controlPanel, WM_HOTKEY, 2, 0);
+    SendMessageW(g_app.panel->window, WM_HOTKEY, 2, 0);
     EXPECT_FALSE(FileExists(g_app.settingsPath));
-    SendMessageW(g_app.controlPanel, WM_HOTKEY, 3, 0);
+    SendMessageW(g_app.panel->window, WM_HOTKEY, 3, 0);
     EXPECT_EQ(g_app.settings.direction, ScrollDirection::Vertical);
     EXPECT_TRUE(FileExists(g_app.settingsPath));
 }
 
 TEST_F(PlaybackWindowTest, ALeftClickOnTheTrayIconShowsThePanel) {
-    ShowWindow(g_app.controlPanel, SW_HIDE);
-    SendMessageW(g_app.controlPanel, kTrayCallbackMessage, kTrayIconId, WM_LBUTTONUP);
-    EXPECT_TRUE(IsWindowVisible(g_app.controlPanel));
-    ShowWindow(g_app.controlPanel, SW_HIDE);
-    SendMessageW(g_app.controlPanel, kTrayCallbackMessage, kTrayIconId, WM_MOUSEMOVE);
-    EXPECT_FALSE(IsWindowVisible(g_app.controlPanel));
-    SendMessageW(g_app.controlPanel, kTrayCallbackMessage, kTrayIconId, WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(IsWindowVisible(g_app.controlPanel));
+    ShowWindow(g_app.panel->window, SW_HIDE);
+    SendMessageW(g_app.panel->window, kTrayCallbackMessage, kTrayIconId, WM_LBUTTONUP);
+    EXPECT_TRUE(IsWindowVisible(g_app.panel->window));
+    ShowWindow(g_app.panel->window, SW_HIDE);
+    SendMessageW(g_app.panel->window, kTrayCallbackMessage, kTrayIconId, WM_MOUSEMOVE);
+    EXPECT_FALSE(IsWindowVisible(g_app.panel->window));
+    SendMessageW(g_app.panel->window, kTrayCallbackMessage, kTrayIconId, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(IsWindowVisible(g_app.panel->window));
 }
 
 TEST_F(PlaybackWindowTest, TheHotkeyPageAppliesItsFields) {
     const int ids[] = {kIdHotkeyPanelField, kIdHotkeyHorizontalField, kIdHotkeyVerticalField, kIdHotkeyPauseField};
     const wchar_t* texts[] = {L"ctrl+alt+x", L"Alt", L"", L" Ctrl+Shift+F9 "};
     for (int i = 0; i < 4; ++i) {
-        CreateWindowExW(0, L"EDIT", texts[i], WS_CHILD, 0, 0, 100, 20, g_app.controlPanel,
+        CreateWindowExW(0, L"EDIT", texts[i], WS_CHILD, 0, 0, 100, 20, g_app.panel->window,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ids[i])), nullptr, nullptr);
     }
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdApplyHotkeys, BN_CLICKED), 0);
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdApplyHotkeys, BN_CLICKED), 0);
     EXPECT_EQ(g_app.settings.value, L"ctrl+alt+x");  // saved as typed
     EXPECT_EQ(g_app.settings.horizontal, L"Ctrl+Alt+H");
     EXPECT_EQ(g_app.settings.vertical, L"Ctrl+Alt+V");
@@ -124,13 +125,13 @@ TEST_F(PlaybackWindowTest, TheHotkeyPageAppliesItsFields) {
 
 TEST_F(PlaybackWindowTest, ASecondInstanceRunsWithoutTheTakenHotkeys) {
     // The first instance holds them (registered in SetUp); a second panel gets none.
-    HWND first = g_app.controlPanel;
+    HWND first = g_app.panel->window;
     HWND second = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    g_app.controlPanel = second;
+    g_app.panel->window = second;
     RegisterHotkeys();
     EXPECT_EQ(g_app.registeredHotkeyCount, 0);
     EXPECT_EQ(g_app.settings.value, L"Ctrl+Alt+D");  // the texts are kept
-    g_app.controlPanel = first;
+    g_app.panel->window = first;
     DestroyWindow(second);
 }
 
@@ -143,10 +144,10 @@ TEST_F(PlaybackWindowTest, ExitUnregistersSavesDestroysAndEndsTheLoop) {
     HWND import = g_app.importWindow;
     ASSERT_TRUE(IsWindow(help));
     ASSERT_TRUE(IsWindow(import));
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdTrayExit, 0), 0);
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdTrayExit, 0), 0);
     EXPECT_TRUE(g_app.exiting);
-    EXPECT_EQ(g_app.captionWindow, nullptr);
-    EXPECT_EQ(g_app.controlPanel, nullptr);
+    EXPECT_EQ(g_app.caption->window, nullptr);
+    EXPECT_EQ(g_app.panel->window, nullptr);
     EXPECT_FALSE(IsWindow(help));
     EXPECT_FALSE(IsWindow(import));
     EXPECT_EQ(g_app.helpWindow, nullptr);

@@ -9,6 +9,7 @@
 #include "ProgramWindowsTest.h"
 #include "app/Accelerators.h"
 #include "app/AppState.h"
+#include "caption/Caption.h"
 #include "platform/Dpi.h"
 #include "app/MessageLoop.h"
 #include "app/Startup.h"
@@ -39,7 +40,7 @@ protected:
         ProgramWindowsTest::SetUp();
         g_panelCommands.clear();
         g_originalPanelProc = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrW(g_app.controlPanel, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingPanelProc)));
+            SetWindowLongPtrW(g_app.panel->window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingPanelProc)));
     }
 
     void TearDown() override {
@@ -59,34 +60,34 @@ protected:
 
 TEST_F(WindowTest, PanelAndCaptionAreCreatedAsTheProgramNeedsThem) {
     wchar_t title[64] = {};
-    GetWindowTextW(g_app.controlPanel, title, 64);
+    GetWindowTextW(g_app.panel->window, title, 64);
     EXPECT_STREQ(title, L"Velmaro v2.1.3");
     wchar_t className[64] = {};
-    GetClassNameW(g_app.controlPanel, className, 64);
+    GetClassNameW(g_app.panel->window, className, 64);
     EXPECT_STREQ(className, L"VelmaroControlPanel");
-    const LONG_PTR panelStyle = GetWindowLongPtrW(g_app.controlPanel, GWL_STYLE);
+    const LONG_PTR panelStyle = GetWindowLongPtrW(g_app.panel->window, GWL_STYLE);
     EXPECT_EQ(panelStyle & (WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
 
-    GetClassNameW(g_app.captionWindow, className, 64);
+    GetClassNameW(g_app.caption->window, className, 64);
     EXPECT_STREQ(className, L"VelmaroWindow");
-    const LONG_PTR exStyle = GetWindowLongPtrW(g_app.captionWindow, GWL_EXSTYLE);
+    const LONG_PTR exStyle = GetWindowLongPtrW(g_app.caption->window, GWL_EXSTYLE);
     const LONG_PTR wanted = WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW | WS_EX_TRANSPARENT | WS_EX_TOPMOST;
     EXPECT_EQ(exStyle & wanted, wanted);
-    EXPECT_EQ(GetWindowLongPtrW(g_app.captionWindow, GWL_STYLE) & WS_POPUP, WS_POPUP);
-    EXPECT_FALSE(IsWindowVisible(g_app.captionWindow));
-    EXPECT_EQ(SendMessageW(g_app.captionWindow, WM_NCHITTEST, 0, MAKELPARAM(20, 620)), HTTRANSPARENT);
+    EXPECT_EQ(GetWindowLongPtrW(g_app.caption->window, GWL_STYLE) & WS_POPUP, WS_POPUP);
+    EXPECT_FALSE(IsWindowVisible(g_app.caption->window));
+    EXPECT_EQ(SendMessageW(g_app.caption->window, WM_NCHITTEST, 0, MAKELPARAM(20, 620)), HTTRANSPARENT);
 }
 
 TEST_F(WindowTest, PlacingAPausedCaptionMovesItButNeverShowsIt) {
-    ShowWindow(g_app.captionWindow, SW_SHOWNOACTIVATE);
+    ShowWindow(g_app.caption->window, SW_SHOWNOACTIVATE);
     g_app.settings.x = 40;
     g_app.settings.y = 500;
     g_app.settings.width = 700;
     g_app.settings.height = 140;
     ApplyCaptionPlacement();
-    EXPECT_FALSE(IsWindowVisible(g_app.captionWindow));
+    EXPECT_FALSE(IsWindowVisible(g_app.caption->window));
     RECT r{};
-    GetWindowRect(g_app.captionWindow, &r);
+    GetWindowRect(g_app.caption->window, &r);
     EXPECT_EQ(r.left, 40);
     EXPECT_EQ(r.top, 500);
     EXPECT_EQ(r.right - r.left, 700);
@@ -96,28 +97,28 @@ TEST_F(WindowTest, PlacingAPausedCaptionMovesItButNeverShowsIt) {
 TEST_F(WindowTest, TopmostOrderFollowsTheSetting) {
     g_app.settings.topMost = false;
     ApplyCaptionPlacement();
-    EXPECT_EQ(GetWindowLongPtrW(g_app.captionWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_EQ(GetWindowLongPtrW(g_app.caption->window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     g_app.settings.topMost = true;
     ApplyCaptionPlacement();
-    EXPECT_EQ(GetWindowLongPtrW(g_app.captionWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, WS_EX_TOPMOST);
+    EXPECT_EQ(GetWindowLongPtrW(g_app.caption->window, GWL_EXSTYLE) & WS_EX_TOPMOST, WS_EX_TOPMOST);
 }
 
 TEST_F(WindowTest, WindowTimerTicksMoveAPlayingCaption) {
     g_app.paused = false;
     g_app.counterFrequency = 0;  // each tick then counts as 16 ms
-    g_motion.scrollOffset = 0.0f;
+    g_app.caption->motion.scrollOffset = 0.0f;
     g_app.settings.speed = 3;
-    SendMessageW(g_app.captionWindow, WM_TIMER, kCaptionWindowTimer, 0);
-    SendMessageW(g_app.captionWindow, WM_TIMER, kCaptionWindowTimer, 0);
-    EXPECT_FLOAT_EQ(g_motion.scrollOffset, 2 * 16 * 0.0625f * 3);
+    SendMessageW(g_app.caption->window, WM_TIMER, kCaptionWindowTimer, 0);
+    SendMessageW(g_app.caption->window, WM_TIMER, kCaptionWindowTimer, 0);
+    EXPECT_FLOAT_EQ(g_app.caption->motion.scrollOffset, 2 * 16 * 0.0625f * 3);
     // The frame message clears the pending flag that the timer callback set.
-    g_motion.framePending = 1;
-    SendMessageW(g_app.captionWindow, kCaptionFrameMessage, 0, 0);
-    EXPECT_EQ(g_motion.framePending.load(), 0);
+    g_app.caption->motion.framePending = 1;
+    SendMessageW(g_app.caption->window, kCaptionFrameMessage, 0, 0);
+    EXPECT_EQ(g_app.caption->motion.framePending.load(), 0);
     g_app.paused = true;
-    const float paused = g_motion.scrollOffset;
-    SendMessageW(g_app.captionWindow, WM_TIMER, kCaptionWindowTimer, 0);
-    EXPECT_FLOAT_EQ(g_motion.scrollOffset, paused);
+    const float paused = g_app.caption->motion.scrollOffset;
+    SendMessageW(g_app.caption->window, WM_TIMER, kCaptionWindowTimer, 0);
+    EXPECT_FLOAT_EQ(g_app.caption->motion.scrollOffset, paused);
     LARGE_INTEGER frequency{};
     QueryPerformanceFrequency(&frequency);
     g_app.counterFrequency = frequency.QuadPart;
@@ -125,57 +126,57 @@ TEST_F(WindowTest, WindowTimerTicksMoveAPlayingCaption) {
 
 TEST_F(WindowTest, TheCaptionIsMadeTopmostAgainWhileItPlays) {
     g_app.paused = false;
-    ShowWindow(g_app.captionWindow, SW_SHOWNOACTIVATE);
-    SetWindowPos(g_app.captionWindow, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ASSERT_EQ(GetWindowLongPtrW(g_app.captionWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-    g_motion.lastTopmostCheck = 0;
-    KeepCaptionTopmost(g_app.captionWindow);
-    EXPECT_EQ(GetWindowLongPtrW(g_app.captionWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, WS_EX_TOPMOST);
+    ShowWindow(g_app.caption->window, SW_SHOWNOACTIVATE);
+    SetWindowPos(g_app.caption->window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ASSERT_EQ(GetWindowLongPtrW(g_app.caption->window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    g_app.caption->motion.lastTopmostCheck = 0;
+    KeepCaptionTopmost(g_app.caption->window);
+    EXPECT_EQ(GetWindowLongPtrW(g_app.caption->window, GWL_EXSTYLE) & WS_EX_TOPMOST, WS_EX_TOPMOST);
 
     // With the setting off nothing is re-asserted.
     g_app.settings.topMost = false;
-    SetWindowPos(g_app.captionWindow, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    g_motion.lastTopmostCheck = 0;
-    KeepCaptionTopmost(g_app.captionWindow);
-    EXPECT_EQ(GetWindowLongPtrW(g_app.captionWindow, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    SetWindowPos(g_app.caption->window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    g_app.caption->motion.lastTopmostCheck = 0;
+    KeepCaptionTopmost(g_app.caption->window);
+    EXPECT_EQ(GetWindowLongPtrW(g_app.caption->window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     g_app.paused = true;
 }
 
 TEST_F(WindowTest, ClosingWithoutAWayBackExitsAndSavesTheList) {
     g_app.list = {{L"张三", L"100元"}};
-    SendMessageW(g_app.controlPanel, WM_CLOSE, 0, 0);
+    SendMessageW(g_app.panel->window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(g_app.exiting);
-    EXPECT_EQ(g_app.captionWindow, nullptr);
-    EXPECT_EQ(g_app.controlPanel, nullptr);
+    EXPECT_EQ(g_app.caption->window, nullptr);
+    EXPECT_EQ(g_app.panel->window, nullptr);
     EXPECT_TRUE(TakeQuitMessage());
     EXPECT_EQ(ReadBytes(g_app.listPath), "\xEF\xBB\xBF# name,amount\n\xE5\xBC\xA0\xE4\xB8\x89,100\xE5\x85\x83\n");
 }
 
 TEST_F(WindowTest, ClosingWhileAHotkeyCanBringItBackOnlyHidesThePanel) {
     g_app.registeredHotkeyCount = 1;
-    ShowWindow(g_app.controlPanel, SW_SHOW);
-    SendMessageW(g_app.controlPanel, WM_CLOSE, 0, 0);
+    ShowWindow(g_app.panel->window, SW_SHOW);
+    SendMessageW(g_app.panel->window, WM_CLOSE, 0, 0);
     EXPECT_FALSE(g_app.exiting);
-    ASSERT_NE(g_app.controlPanel, nullptr);
-    EXPECT_TRUE(IsWindow(g_app.controlPanel));
-    EXPECT_FALSE(IsWindowVisible(g_app.controlPanel));
-    EXPECT_TRUE(IsWindow(g_app.captionWindow));
+    ASSERT_NE(g_app.panel->window, nullptr);
+    EXPECT_TRUE(IsWindow(g_app.panel->window));
+    EXPECT_FALSE(IsWindowVisible(g_app.panel->window));
+    EXPECT_TRUE(IsWindow(g_app.caption->window));
     EXPECT_FALSE(TakeQuitMessage());
 }
 
 TEST_F(WindowTest, DestroyingTheCaptionOutsideTheExitPathDoesNotQuit) {
-    DestroyWindow(g_app.captionWindow);
-    EXPECT_EQ(g_app.captionWindow, nullptr);
+    DestroyWindow(g_app.caption->window);
+    EXPECT_EQ(g_app.caption->window, nullptr);
     EXPECT_FALSE(TakeQuitMessage());
 }
 
 TEST_F(WindowTest, CtrlSOnThePanelAppliesAndSaves) {
     g_app.list = {{L"A", L"1元"}};
-    ShowWindow(g_app.controlPanel, SW_SHOW);
-    SetFocus(g_app.controlPanel);
-    ASSERT_EQ(GetFocus(), g_app.controlPanel);
+    ShowWindow(g_app.panel->window, SW_SHOW);
+    SetFocus(g_app.panel->window);
+    ASSERT_EQ(GetFocus(), g_app.panel->window);
     SetKeyDown(VK_CONTROL, true);
-    RouteKey(g_app.controlPanel, WM_KEYDOWN, 'S');
+    RouteKey(g_app.panel->window, WM_KEYDOWN, 'S');
     SetKeyDown(VK_CONTROL, false);
     ASSERT_EQ(g_panelCommands.size(), 1u);
     EXPECT_EQ(g_panelCommands[0], kIdApplyAndSave);
@@ -183,13 +184,13 @@ TEST_F(WindowTest, CtrlSOnThePanelAppliesAndSaves) {
 }
 
 TEST_F(WindowTest, AltKeysReachThePanelAsAcceleratorCommands) {
-    g_app.accelerators = CreateAltAcceleratorTable();
-    ShowWindow(g_app.controlPanel, SW_SHOW);
-    SetFocus(g_app.controlPanel);
-    RouteKey(g_app.controlPanel, WM_SYSKEYDOWN, '6');
+    g_app.accelerators.reset(CreateAltAcceleratorTable());
+    ShowWindow(g_app.panel->window, SW_SHOW);
+    SetFocus(g_app.panel->window);
+    RouteKey(g_app.panel->window, WM_SYSKEYDOWN, '6');
     EXPECT_EQ(GetFocus(), FindPanelControl(1054));  // Alt+6 focuses its box
     DialogAnswer cancel{kColourRedEdit, {}, IDCANCEL};  // Alt+7 opens the colour dialog
-    EXPECT_TRUE(AnswerNextDialog(cancel, [&] { RouteKey(g_app.controlPanel, WM_SYSKEYDOWN, '7'); }));
+    EXPECT_TRUE(AnswerNextDialog(cancel, [&] { RouteKey(g_app.panel->window, WM_SYSKEYDOWN, '7'); }));
     // Alt+7 presses its check box, which reports the click to the panel.
     ASSERT_EQ(g_panelCommands.size(), 3u);
     EXPECT_EQ(g_panelCommands[0], 50033);
@@ -202,8 +203,7 @@ TEST_F(WindowTest, AltKeysReachThePanelAsAcceleratorCommands) {
     RouteKey(g_app.helpWindow, WM_SYSKEYDOWN, 'N');
     EXPECT_TRUE(g_panelCommands.empty());
 
-    DestroyAcceleratorTable(g_app.accelerators);
-    g_app.accelerators = nullptr;
+    g_app.accelerators.reset();
 }
 
 TEST_F(WindowTest, EscapeClosesTheHelpAndImportWindows) {

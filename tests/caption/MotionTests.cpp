@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "FreshAppState.h"
 #include "app/AppState.h"
+#include "caption/Caption.h"
 #include "caption/CaptionMotion.h"
 
 namespace {
@@ -46,9 +48,10 @@ TEST(Motion, WrapBringsAnyOffsetIntoTheCycle) {
 class MotionStepTest : public testing::Test {
 protected:
     void SetUp() override {
+        StartFreshAppState();
         g_app.counterFrequency = kFrequency;
         g_app.settings.speed = 3;
-        g_motion.scrollOffset = 0.0f;
+        g_app.caption->motion.scrollOffset = 0.0f;
         g_app.paused = false;
     }
     void TearDown() override { g_app.paused = true; }
@@ -57,24 +60,24 @@ protected:
 TEST_F(MotionStepTest, APauseOfAnyLengthDoesNotJump) {
     g_app.lastFrameCounter = kFrequency;
     ASSERT_TRUE(StepCaptionMotion(kFrequency + kFrequency / 100));  // 10 ms
-    const float before = g_motion.scrollOffset;
+    const float before = g_app.caption->motion.scrollOffset;
     EXPECT_NEAR(before, 1.875f, 1e-4);
 
     g_app.paused = true;
     // Paused frames move nothing but keep the counter fresh.
     EXPECT_FALSE(StepCaptionMotion(61 * kFrequency));
     EXPECT_EQ(g_app.lastFrameCounter, 61 * kFrequency);
-    EXPECT_FLOAT_EQ(g_motion.scrollOffset, before);
+    EXPECT_FLOAT_EQ(g_app.caption->motion.scrollOffset, before);
 
     g_app.paused = false;
     ASSERT_TRUE(StepCaptionMotion(61 * kFrequency + kFrequency / 100));
-    EXPECT_NEAR(g_motion.scrollOffset, 2 * before, 1e-4);
+    EXPECT_NEAR(g_app.caption->motion.scrollOffset, 2 * before, 1e-4);
 }
 
 TEST_F(MotionStepTest, ResetStartsAgainFromTheEdge) {
-    g_motion.scrollOffset = 777.0f;
+    g_app.caption->motion.scrollOffset = 777.0f;
     ResetCaptionScroll();
-    EXPECT_FLOAT_EQ(g_motion.scrollOffset, 0.0f);
+    EXPECT_FLOAT_EQ(g_app.caption->motion.scrollOffset, 0.0f);
 }
 
 }  // namespace

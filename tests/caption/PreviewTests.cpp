@@ -52,8 +52,8 @@ TEST(PreviewGeometry, ADragScalesTheTravelAndStopsAtTheEdges) {
 class PreviewPaneTest : public ProgramWindowsTest {
 protected:
     void TearDown() override {
-        g_panel.currentPage = 0;
-        g_panel.previewBackground = 0;
+        g_app.panel->currentPage = 0;
+        g_app.panel->previewBackground = 0;
         ProgramWindowsTest::TearDown();
     }
 
@@ -63,7 +63,7 @@ protected:
 
     // How many pixels of the sample area have the colour.
     int CountInSample(COLORREF colour) {
-        ShowWindow(g_app.controlPanel, SW_SHOW);
+        ShowWindow(g_app.panel->window, SW_SHOW);
         Repaint();
         HDC dc = GetDC(Pane());
         RECT client{};
@@ -77,7 +77,7 @@ protected:
     }
 
     COLORREF PaneBackground() {
-        ShowWindow(g_app.controlPanel, SW_SHOW);
+        ShowWindow(g_app.panel->window, SW_SHOW);
         Repaint();
         HDC dc = GetDC(Pane());
         const COLORREF c = GetPixel(dc, 4, 40);
@@ -88,11 +88,11 @@ protected:
 
 TEST_F(PreviewPaneTest, TheBackgroundButtonsColourTheSampleButNotThePositionFace) {
     EXPECT_EQ(PaneBackground(), kPreviewLight);
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdPreviewRed, BN_CLICKED), 0);
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdPreviewRed, BN_CLICKED), 0);
     EXPECT_EQ(PaneBackground(), kPreviewRed);
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdPreviewDark, BN_CLICKED), 0);
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdPreviewDark, BN_CLICKED), 0);
     EXPECT_EQ(PaneBackground(), kPreviewDark);
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdTabPosition, BN_CLICKED), 0);
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdTabPosition, BN_CLICKED), 0);
     EXPECT_EQ(PaneBackground(), kPreviewLight);
     EXPECT_GT(CountInSample(kPreviewCaptionArea), 20);  // the caption's area on the screen outline
 }
@@ -108,7 +108,7 @@ TEST_F(PreviewPaneTest, TheSampleIsDrawnInTheNameColourEvenWithAnEmptyList) {
 }
 
 TEST_F(PreviewPaneTest, DraggingMovesTheCaptionLiveAndSavesOnRelease) {
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdTabPosition, BN_CLICKED), 0);
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdTabPosition, BN_CLICKED), 0);
     const int x = g_app.settings.x;
     const int y = g_app.settings.y;
     SendMessageW(Pane(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));  // outside the area still drags
@@ -117,7 +117,7 @@ TEST_F(PreviewPaneTest, DraggingMovesTheCaptionLiveAndSavesOnRelease) {
     EXPECT_GT(g_app.settings.x, x);
     EXPECT_NE(g_app.settings.y, y);
     RECT caption{};
-    GetWindowRect(g_app.captionWindow, &caption);
+    GetWindowRect(g_app.caption->window, &caption);
     EXPECT_EQ(caption.left, g_app.settings.x);
     EXPECT_FALSE(FileExists(g_app.settingsPath));  // nothing saved while dragging
 

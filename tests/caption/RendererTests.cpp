@@ -4,7 +4,10 @@
 #include <objidl.h>
 #include <gdiplus.h>
 
+#include "ComposedFrame.h"
+#include "FreshAppState.h"
 #include "app/AppState.h"
+#include "caption/Caption.h"
 #include "caption/CaptionMotion.h"
 #include "caption/LayeredRenderer.h"
 #include "core/caption/StripTiles.h"
@@ -20,7 +23,7 @@ protected:
     static void TearDownTestSuite() { Gdiplus::GdiplusShutdown(token_); }
 
     void SetUp() override {
-        g_app.settings = AppSettings{};
+        StartFreshAppState();
         g_app.settings.textColor = RGB(255, 255, 255);
         g_app.settings.amountColor = RGB(255, 255, 255);
         g_app.list = {{L"张三", L"100元"}, {L"李四", L"2000元"}};
@@ -28,14 +31,12 @@ protected:
     }
     void TearDown() override {
         renderer_.Release();
-        g_app.list.clear();
-        g_app.captionFont.reset();
     }
 
     // Places the strip's left edge at x in a 1920 × 128 view.
     void ComposeAt(int x) {
-        g_motion.scrollOffset = static_cast<float>(1920 - x);
-        ASSERT_TRUE(renderer_.ComposeFrame(1920, 128));
+        g_app.caption->motion.scrollOffset = static_cast<float>(1920 - x);
+        ASSERT_TRUE(ComposeProgramFrame(renderer_, 1920, 128));
     }
 
     uint32_t Pixel(int x, int y) const { return renderer_.backBuffer().pixels()[y * 1920 + x]; }
@@ -160,14 +161,14 @@ TEST_F(RendererTest, ALongListKeepsTheStripMemoryBounded) {
 TEST_F(RendererTest, TheOffsetWrapsIntoTheCycleAndSurvivesAListChange) {
     ComposeAt(0);
     const double cycle = renderer_.strip().cycleLength;
-    g_motion.scrollOffset = static_cast<float>(cycle + 12.0);
-    ASSERT_TRUE(renderer_.ComposeFrame(1920, 128));
-    EXPECT_FLOAT_EQ(g_motion.scrollOffset, 12.0f);
-    g_motion.scrollOffset = 900.0f;
+    g_app.caption->motion.scrollOffset = static_cast<float>(cycle + 12.0);
+    ASSERT_TRUE(ComposeProgramFrame(renderer_, 1920, 128));
+    EXPECT_FLOAT_EQ(g_app.caption->motion.scrollOffset, 12.0f);
+    g_app.caption->motion.scrollOffset = 900.0f;
     g_app.list.pop_back();
     g_app.captionStripDirty = true;
-    ASSERT_TRUE(renderer_.ComposeFrame(1920, 128));
-    EXPECT_FLOAT_EQ(g_motion.scrollOffset, 900.0f);  // the list changed, the position did not
+    ASSERT_TRUE(ComposeProgramFrame(renderer_, 1920, 128));
+    EXPECT_FLOAT_EQ(g_app.caption->motion.scrollOffset, 900.0f);  // the list changed, the position did not
 }
 
 TEST_F(RendererTest, ANewFontOnALongListIsMeasuredOverFramesWhileTheOldStripPlays) {
@@ -179,16 +180,16 @@ TEST_F(RendererTest, ANewFontOnALongListIsMeasuredOverFramesWhileTheOldStripPlay
     const double oldCycle = renderer_.strip().cycleLength;
 
     g_app.settings.fontSize = 60;
-    g_app.captionFont.reset();
+    g_app.caption->font.reset();
     g_app.captionStripDirty = true;
-    ASSERT_TRUE(renderer_.ComposeFrame(1920, 128));
+    ASSERT_TRUE(ComposeProgramFrame(renderer_, 1920, 128));
     EXPECT_TRUE(renderer_.restyling());
     EXPECT_EQ(renderer_.strip().cycleLength, oldCycle);  // the old strip goes on playing
     EXPECT_GT(CountAlpha(0, 1920, Visible), 100);
 
     int frames = 1;
     while (renderer_.restyling() && frames < 5000) {
-        ASSERT_TRUE(renderer_.ComposeFrame(1920, 128));
+        ASSERT_TRUE(ComposeProgramFrame(renderer_, 1920, 128));
         ++frames;
     }
     EXPECT_FALSE(renderer_.restyling());
@@ -204,9 +205,9 @@ TEST_F(RendererTest, ANewFontOnAShortListOrWhilePausedTakesEffectAtOnce) {
     ComposeAt(0);
     const int oldHeight = renderer_.strip().title.size.height;
     g_app.settings.fontSize = 60;
-    g_app.captionFont.reset();
+    g_app.caption->font.reset();
     g_app.captionStripDirty = true;
-    ASSERT_TRUE(renderer_.ComposeFrame(1920, 128));
+    ASSERT_TRUE(ComposeProgramFrame(renderer_, 1920, 128));
     EXPECT_FALSE(renderer_.restyling());
     const int newHeight = renderer_.strip().title.size.height;
     EXPECT_GT(newHeight, oldHeight);
@@ -214,9 +215,9 @@ TEST_F(RendererTest, ANewFontOnAShortListOrWhilePausedTakesEffectAtOnce) {
     for (int i = 0; i < 5000; ++i) g_app.list.push_back({L"捐赠人" + std::to_wstring(i), L"1元"});
     g_app.paused = true;
     g_app.settings.fontSize = 20;
-    g_app.captionFont.reset();
+    g_app.caption->font.reset();
     g_app.captionStripDirty = true;
-    ASSERT_TRUE(renderer_.ComposeFrame(1920, 128));
+    ASSERT_TRUE(ComposeProgramFrame(renderer_, 1920, 128));
     EXPECT_FALSE(renderer_.restyling());
     EXPECT_LT(renderer_.strip().title.size.height, newHeight);
 }

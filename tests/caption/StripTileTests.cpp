@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "FreshAppState.h"
 #include "TestFolder.h"
 #include "settings/SettingsState.h"
 #include "app/AppState.h"
+#include "caption/Caption.h"
+#include "panel/ControlPanel.h"
 #include "caption/CaptionContent.h"
 #include "caption/CaptionMotion.h"
 #include "core/caption/StripTiles.h"
@@ -66,9 +69,7 @@ TEST(StripTiles, AlphaComesFromTheBrightestChannel) {
 }
 
 TEST(CaptionMetrics, FontPixelsFollowPointsAndAreClamped) {
-    const AppSettings saved = g_app.settings;
-    HWND panel = g_app.controlPanel;
-    g_app.controlPanel = nullptr;  // screen DPI: 96 under Xvfb
+    StartFreshAppState();  // no panel: the screen's DPI, 96 under Xvfb
     g_app.settings.fontSize = 35;
     EXPECT_EQ(CaptionFontPixels(), 47);  // 35 × 96 / 72 = 46.7
     g_app.settings.fontSize = 1;
@@ -78,21 +79,18 @@ TEST(CaptionMetrics, FontPixelsFollowPointsAndAreClamped) {
     g_app.settings.textOutline = true;
     g_app.settings.outlineSize = 2;
     EXPECT_EQ(GlyphPadding(), 6);
-    g_app.settings = saved;
-    g_app.controlPanel = panel;
 }
 
 TEST(CaptionMetrics, SwitchingDirectionRestartsTheScroll) {
-    const AppSettings saved = g_app.settings;
+    StartFreshAppState();
     TestFolder folder;
     g_app.settingsPath = folder.File(L"settings.ini");  // a switch saves
-    g_motion.scrollOffset = 321.0f;
+    g_app.caption->motion.scrollOffset = 321.0f;
     SwitchDirection(ScrollDirection::Vertical);
-    EXPECT_FLOAT_EQ(g_motion.scrollOffset, 0.0f);
-    g_motion.scrollOffset = 50.0f;
+    EXPECT_FLOAT_EQ(g_app.caption->motion.scrollOffset, 0.0f);
+    g_app.caption->motion.scrollOffset = 50.0f;
     InvalidateCaptionLayout();  // a list or style change keeps the position
-    EXPECT_FLOAT_EQ(g_motion.scrollOffset, 50.0f);
-    g_app.settings = saved;
+    EXPECT_FLOAT_EQ(g_app.caption->motion.scrollOffset, 50.0f);
 }
 
 }  // namespace

@@ -128,7 +128,7 @@ protected:
     }
 
     void Open() {
-        SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdImportButton, BN_CLICKED), 0);
+        SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdImportButton, BN_CLICKED), 0);
         ASSERT_NE(g_app.importWindow, nullptr);
     }
 
@@ -297,7 +297,7 @@ TEST_F(ImportFileWindowTest, ADroppedCsvFillsTheBoxAndTheCheckSaysWhatWasLeftOut
         ReleaseDC(box, dc);
         return ink;
     };
-    SetFocus(g_app.controlPanel);  // no caret in the box
+    SetFocus(g_app.panel->window);  // no caret in the box
     EXPECT_GT(inkInFirstLine(), 100);
     Paste(L" ");
     EXPECT_LT(inkInFirstLine(), 5);

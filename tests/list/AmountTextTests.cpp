@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "FreshAppState.h"
 #include "app/AppState.h"
 #include "list/AmountWithSettings.h"
 
@@ -93,7 +94,7 @@ TEST(AmountText, MalformedGroupsAndFractionsAreShownAsStored) {
 }
 
 TEST(AmountText, CurrentSettingsDriveTheOneArgumentForms) {
-    AppSettings saved = g_app.settings;
+    StartFreshAppState();
     g_app.settings.amountUnit = L"美元";
     g_app.settings.thousandsSeparator = true;
     const std::wstring stored = NormalizeAmount(L"2000");
@@ -103,7 +104,6 @@ TEST(AmountText, CurrentSettingsDriveTheOneArgumentForms) {
     g_app.settings.thousandsSeparator = false;
     EXPECT_EQ(FormatAmountForDisplay(stored), L"2000美元");
     EXPECT_EQ(stored, L"2000美元");
-    g_app.settings = saved;
 }
 
 }  // namespace

@@ -132,7 +132,7 @@ TEST_F(ListEditingTest, UndoOfAnAppendWritesTheFileBackAndTheBackupHoldsTheAppen
     const std::string appended = ReadBytes(g_app.listPath);
     ASSERT_NE(appended, before);
 
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdUndoButton, BN_CLICKED), 0);
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdUndoButton, BN_CLICKED), 0);
     EXPECT_EQ(g_app.list, (DonationList{{L"A", L"1元"}}));
     EXPECT_EQ(StatusWithoutTime(), L"已撤销 · 已保存");
     EXPECT_EQ(ReadBytes(g_app.listPath), before);
@@ -140,7 +140,7 @@ TEST_F(ListEditingTest, UndoOfAnAppendWritesTheFileBackAndTheBackupHoldsTheAppen
     EXPECT_FALSE(IsWindowEnabled(Control(kIdUndoButton)));
     EXPECT_TRUE(IsWindowEnabled(Control(kIdRedoButton)));
 
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdRedoButton, BN_CLICKED), 0);
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdRedoButton, BN_CLICKED), 0);
     EXPECT_EQ(g_app.list.size(), 2u);
     EXPECT_EQ(StatusWithoutTime(), L"已重做 · 已保存");
     EXPECT_EQ(ReadBytes(g_app.listPath), appended);
@@ -163,7 +163,7 @@ TEST_F(ListEditingTest, ThirtyOneChangesThenThirtyOneUndos) {
     for (int i = 0; i < 31; ++i) {
         Type(kIdNameBox, L"N" + std::to_wstring(i));
         Type(kIdAmountBox, L"1");
-        SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdAppendButton, BN_CLICKED), 0);
+        SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdAppendButton, BN_CLICKED), 0);
     }
     ASSERT_EQ(g_app.list.size(), 31u);
     for (int i = 0; i < 31; ++i) UndoListChange();
@@ -198,18 +198,18 @@ TEST_F(ListEditingTest, SelectAllAndDeleteThenOneUndoRestoresEveryRowInOrder) {
     EXPECT_EQ(StatusWithoutTime(), L"已删除 12 条，可撤销 · 已保存");
     EXPECT_EQ(RowCount(), 0);
 
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdUndoButton, BN_CLICKED), 0);
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdUndoButton, BN_CLICKED), 0);
     EXPECT_EQ(g_app.list, Numbered(12));
     EXPECT_EQ(RowCount(), 12);
 }
 
 TEST_F(ListEditingTest, DeletingWithoutASelectionIsRefused) {
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdDeleteButton, BN_CLICKED), 0);
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdDeleteButton, BN_CLICKED), 0);
     EXPECT_EQ(g_app.statusText, L"请先选择需要删除的名单");
     g_app.list = Numbered(3);
     RefreshDonationTable();
     g_app.statusText.clear();
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdDeleteButton, BN_CLICKED), 0);
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdDeleteButton, BN_CLICKED), 0);
     EXPECT_EQ(g_app.statusText, L"请先选择需要删除的名单");
     EXPECT_EQ(g_app.list.size(), 3u);
     EXPECT_TRUE(g_app.undoHistory.undo.empty());
@@ -293,13 +293,13 @@ TEST_F(UnreadListFileTest, TheStatusLineTellsAndCtrlSTakesTheFileInOnceItIsFree)
     ASSERT_TRUE(WriteBytes(g_app.listPath, "\xEF\xBB\xBF# name,amount\nA,1\xE5\x85\x83\nB,2\xE5\x85\x83\n"));
     lock_ = CreateFileW(g_app.listPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(lock_, INVALID_HANDLE_VALUE);
-    DestroyWindow(g_app.captionWindow);
-    DestroyWindow(g_app.controlPanel);
+    DestroyWindow(g_app.caption->window);
+    DestroyWindow(g_app.panel->window);
     DrainMessages();
     TakeQuitMessage();
     LoadDonationList();
     CreateMainWindows();  // as start-up does after loading
-    ShowWindow(g_app.controlPanel, SW_SHOW);
+    ShowWindow(g_app.panel->window, SW_SHOW);
     EXPECT_EQ(StatusWithoutTime().rfind(L"名单文件无法读取", 0), 0u) << StatusWithoutTime();
 
     Type(kIdNameBox, L"张三");

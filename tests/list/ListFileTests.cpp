@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "FreshAppState.h"
 #include "TestFolder.h"
 #include "app/AppState.h"
 #include "commands/ListStore.h"
@@ -12,17 +13,9 @@ const std::string kEmptyFile = "\xEF\xBB\xBF# name,amount\n";
 class ListFileTest : public testing::Test {
 protected:
     void SetUp() override {
-        savedSettings_ = g_app.settings;
+        StartFreshAppState();
         g_app.settings.amountUnit = L"元";
         g_app.listPath = folder_.File(L"donations.txt");
-        g_app.list.clear();
-        g_app.listSaved = true;
-        g_app.listFile = ListFileStatus{};
-        g_app.undoHistory = UndoHistory{};
-    }
-    void TearDown() override {
-        g_app.settings = savedSettings_;
-        g_app.list.clear();
     }
 
     // A list saved twice, so that both the file and its backup exist.
@@ -46,7 +39,6 @@ protected:
     }
 
     TestFolder folder_;
-    AppSettings savedSettings_;
 };
 
 TEST_F(ListFileTest, ReadsCommaFullWidthCommaAndTabWithTheUnitAppended) {

@@ -5,6 +5,7 @@
 
 #include <random>
 
+#include "FreshAppState.h"
 #include "TestFolder.h"
 #include "app/AppState.h"
 #include "core/list/AmountText.h"
@@ -18,21 +19,11 @@ const std::string kHeader = "\xEF\xBB\xBF# name,amount\n";
 class ListSafetyTest : public testing::Test {
 protected:
     void SetUp() override {
-        savedSettings_ = g_app.settings;
+        StartFreshAppState();
         g_app.settings.amountUnit = L"元";
         g_app.listPath = folder_.File(L"donations.txt");
-        g_app.list.clear();
-        g_app.listSaved = true;
-        g_app.listFile = ListFileStatus{};
-        g_app.undoHistory = UndoHistory{};
     }
-    void TearDown() override {
-        Unlock();
-        g_app.settings = savedSettings_;
-        g_app.list.clear();
-        g_app.listFile = ListFileStatus{};
-        g_app.undoHistory = UndoHistory{};
-    }
+    void TearDown() override { Unlock(); }
 
     // Held open without sharing, as a spreadsheet holds the file it shows.
     void Lock() {
@@ -63,7 +54,6 @@ protected:
     std::wstring Unsaved() const { return g_app.listPath + L".unsaved"; }
 
     TestFolder folder_;
-    AppSettings savedSettings_;
     HANDLE lock_ = INVALID_HANDLE_VALUE;
     const std::string original_ = kHeader + "Original A,100\xE5\x85\x83\nOriginal B,200\xE5\x85\x83\n";
     const std::string olderBackup_ = kHeader + "Older,1\xE5\x85\x83\n";

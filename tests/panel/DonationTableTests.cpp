@@ -92,7 +92,7 @@ TEST_F(DonationTableTest, ColumnsRowsAndWidthsAreSetUp) {
         EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, formats[c]) << c;
     }
     RECT client{};
-    GetClientRect(g_app.controlPanel, &client);
+    GetClientRect(g_app.panel->window, &client);
     EXPECT_EQ(SendMessageW(Table(), LVM_GETCOLUMNWIDTH, 0, 0), 64);
     EXPECT_EQ(SendMessageW(Table(), LVM_GETCOLUMNWIDTH, 1, 0), std::max(120L, client.right - 648));
     EXPECT_EQ(SendMessageW(Table(), LVM_GETCOLUMNWIDTH, 2, 0), 144);
@@ -136,7 +136,7 @@ TEST_F(DonationTableTest, SearchNarrowsTheRowsButKeepsListPositions) {
 TEST_F(DonationTableTest, WithTheSeparatorOnBothAmountFormsAreFound) {
     Fill({{L"A", L"1000元"}, {L"B", L"20元"}});
     SendMessageW(FindPanelControl(kIdThousandsCheck), BM_SETCHECK, BST_CHECKED, 0);
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdThousandsCheck, BN_CLICKED), 0);
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdThousandsCheck, BN_CLICKED), 0);
     EXPECT_EQ(Cell(0, 2), L"1,000元");
     Type(kIdSearchBox, L"1000");
     EXPECT_EQ(RowCount(), 1);
@@ -214,7 +214,7 @@ TEST_F(DonationTableTest, LosingTheFocusCommitsAndTheEditorGoes) {
     // A layout of the panel commits an open editor too.
     OpenCellEditor(0, 2);
     SetWindowTextW(g_app.cellEditor, L"3");
-    SendMessageW(g_app.controlPanel, WM_SIZE, 0, 0);
+    SendMessageW(g_app.panel->window, WM_SIZE, 0, 0);
     EXPECT_EQ(g_app.list[0].amount, L"3元");
     EXPECT_EQ(g_app.cellEditor, nullptr);
 }
@@ -333,7 +333,7 @@ TEST_F(DonationTableTest, StatusLineShowsTheTimeEvenWhenTheTextIsLong) {
     RECT client{};
     GetClientRect(line, &client);
     HDC dc = GetDC(line);
-    SelectObject(dc, g_panel.uiFont.get());
+    SelectObject(dc, g_app.panel->uiFont.get());
     const auto measure = [dc](const std::wstring& s) {
         SIZE size{};
         GetTextExtentPoint32W(dc, s.c_str(), static_cast<int>(s.size()), &size);
@@ -352,10 +352,10 @@ TEST_F(DonationTableTest, StatusLineShowsTheTimeEvenWhenTheTextIsLong) {
 }
 
 TEST_F(DonationTableTest, StatusTextBeforeThePanelExistsIsIgnored) {
-    HWND panel = g_app.controlPanel;
-    g_app.controlPanel = nullptr;
+    HWND panel = g_app.panel->window;
+    g_app.panel->window = nullptr;
     SetStatusText(L"已撤销", false);
-    g_app.controlPanel = panel;
+    g_app.panel->window = panel;
     EXPECT_EQ(g_app.statusText, L"就绪");
     EXPECT_EQ(TextOf(Control(kIdStatusLine)), L"就绪");
 }
@@ -393,7 +393,7 @@ TEST_F(DonationTableTest, TheMoreMenuOpensUpwardsAndEscapeRunsNothing) {
     Fill({{L"A", L"1元"}});
     MenuSeen seen;
     HANDLE thread = CreateThread(nullptr, 0, EscapeTheMenu, &seen, 0, nullptr);
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdMoreButton, BN_CLICKED), 0);
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdMoreButton, BN_CLICKED), 0);
     WaitForSingleObject(thread, 10000);
     CloseHandle(thread);
     ASSERT_TRUE(seen.found);
@@ -406,7 +406,7 @@ TEST_F(DonationTableTest, TheMoreMenuOpensUpwardsAndEscapeRunsNothing) {
     EXPECT_EQ(g_app.list.size(), 1u);
     EXPECT_FALSE(g_app.exiting);
     EXPECT_EQ(g_app.statusText, L"就绪");
-    EXPECT_TRUE(IsWindow(g_app.controlPanel));
+    EXPECT_TRUE(IsWindow(g_app.panel->window));
 }
 
 }  // namespace

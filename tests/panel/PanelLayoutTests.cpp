@@ -27,23 +27,22 @@ class PanelGeometryTest : public ProgramWindowsTest {
 protected:
     void TearDown() override {
         g_app.dpiScale = 1.0;
-        if (g_app.accelerators) DestroyAcceleratorTable(g_app.accelerators);
-        g_app.accelerators = nullptr;
-        g_pages.scrollPos = {};
-        g_panel.currentPage = 0;
+        g_app.accelerators.reset();
+        g_app.panel->pages.scrollPos = {};
+        g_app.panel->currentPage = 0;
         ProgramWindowsTest::TearDown();
     }
 
     // Sizes the window so that its client area is width × height pixels.
     void SetClientSize(int width, int height) {
         RECT window{}, client{};
-        GetWindowRect(g_app.controlPanel, &window);
-        GetClientRect(g_app.controlPanel, &client);
+        GetWindowRect(g_app.panel->window, &window);
+        GetClientRect(g_app.panel->window, &client);
         const int frameX = (window.right - window.left) - client.right;
         const int frameY = (window.bottom - window.top) - client.bottom;
-        SetWindowPos(g_app.controlPanel, nullptr, 0, 0, width + frameX, height + frameY,
+        SetWindowPos(g_app.panel->window, nullptr, 0, 0, width + frameX, height + frameY,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        GetClientRect(g_app.controlPanel, &client);
+        GetClientRect(g_app.panel->window, &client);
         ASSERT_EQ(client.right, width);
         ASSERT_EQ(client.bottom, height);
     }
@@ -52,7 +51,7 @@ protected:
     RECT RectOf(HWND control) const {
         RECT r{};
         GetWindowRect(control, &r);
-        MapWindowPoints(nullptr, g_app.controlPanel, reinterpret_cast<POINT*>(&r), 2);
+        MapWindowPoints(nullptr, g_app.panel->window, reinterpret_cast<POINT*>(&r), 2);
         return r;
     }
 
@@ -109,7 +108,7 @@ TEST_F(PanelGeometryTest, EveryPageShowsItsControlsAtTheirPlacesAndHidesTheOther
     SetClientSize(1144, 811);
     const int tabs[] = {kIdTabStyle, kIdTabPosition, kIdTabHotkeys};
     for (int page = 0; page < 3; ++page) {
-        SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(tabs[page], BN_CLICKED), 0);
+        SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(tabs[page], BN_CLICKED), 0);
         int placed = 0;
         for (int other = 0; other < 3; ++other) {
             for (const PageControlRow& row : PageControlRows(other)) {
@@ -136,28 +135,28 @@ TEST_F(PanelGeometryTest, EveryPageShowsItsControlsAtTheirPlacesAndHidesTheOther
 
 TEST_F(PanelGeometryTest, AltXScrollsThePositionPageToItsBox) {
     SetClientSize(880, 620);  // a pane of 192 logical pixels over a page of 416
-    g_app.accelerators = CreateAltAcceleratorTable();
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdTabPosition, BN_CLICKED), 0);
+    g_app.accelerators.reset(CreateAltAcceleratorTable());
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdTabPosition, BN_CLICKED), 0);
     SendMessageW(Control(kIdSettingsPane), WM_VSCROLL, SB_PAGEDOWN, 0);
     SendMessageW(Control(kIdSettingsPane), WM_VSCROLL, SB_PAGEDOWN, 0);
-    ASSERT_EQ(g_pages.scrollPos[1], 416 - 192);
-    ShowWindow(g_app.controlPanel, SW_SHOW);
+    ASSERT_EQ(g_app.panel->pages.scrollPos[1], 416 - 192);
+    ShowWindow(g_app.panel->window, SW_SHOW);
     SetFocus(Control(kIdNameBox));
     RouteKey(GetFocus(), WM_SYSKEYDOWN, 'X');
     EXPECT_EQ(GetFocus(), FindPanelControl(kIdXField));
-    EXPECT_EQ(g_panel.currentPage, 1);
+    EXPECT_EQ(g_app.panel->currentPage, 1);
     EXPECT_EQ(TopInPane(kIdXField), 24);
 
     // Alt+S focuses the speed box, which is not on a page: the page stays.
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdTabHotkeys, BN_CLICKED), 0);
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdTabHotkeys, BN_CLICKED), 0);
     RouteKey(GetFocus(), WM_SYSKEYDOWN, 'S');
     EXPECT_EQ(GetFocus(), Control(kIdSpeedBox));
-    EXPECT_EQ(g_panel.currentPage, 2);
+    EXPECT_EQ(g_app.panel->currentPage, 2);
 }
 
 TEST_F(PanelGeometryTest, TheWheelOverAPositionSliderScrollsThePageByNotches) {
     SetClientSize(880, 620);
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdTabPosition, BN_CLICKED), 0);
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdTabPosition, BN_CLICKED), 0);
     HWND slider = FindPanelControl(kIdXSlider);
     ASSERT_NE(slider, nullptr);
     const auto wheel = [&](int delta) {
@@ -165,26 +164,26 @@ TEST_F(PanelGeometryTest, TheWheelOverAPositionSliderScrollsThePageByNotches) {
     };
     const int sliderPosition = static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0));
     wheel(-120);
-    EXPECT_EQ(g_pages.scrollPos[1], 42);
+    EXPECT_EQ(g_app.panel->pages.scrollPos[1], 42);
     wheel(-60);  // half a notch waits for the other half
-    EXPECT_EQ(g_pages.scrollPos[1], 42);
+    EXPECT_EQ(g_app.panel->pages.scrollPos[1], 42);
     wheel(-60);
-    EXPECT_EQ(g_pages.scrollPos[1], 84);
+    EXPECT_EQ(g_app.panel->pages.scrollPos[1], 84);
     for (int i = 0; i < 10; ++i) wheel(-120);
-    EXPECT_EQ(g_pages.scrollPos[1], 416 - 192);  // never past the content
+    EXPECT_EQ(g_app.panel->pages.scrollPos[1], 416 - 192);  // never past the content
     for (int i = 0; i < 10; ++i) wheel(120);
-    EXPECT_EQ(g_pages.scrollPos[1], 0);
+    EXPECT_EQ(g_app.panel->pages.scrollPos[1], 0);
     EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), sliderPosition);  // the slider itself did not move
 
     // The scroll bar's arrows move a line of 24; each page keeps its own position.
     SendMessageW(Control(kIdSettingsPane), WM_VSCROLL, SB_LINEDOWN, 0);
-    EXPECT_EQ(g_pages.scrollPos[1], 24);
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdTabStyle, BN_CLICKED), 0);
-    EXPECT_EQ(g_pages.scrollPos[0], 0);
+    EXPECT_EQ(g_app.panel->pages.scrollPos[1], 24);
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdTabStyle, BN_CLICKED), 0);
+    EXPECT_EQ(g_app.panel->pages.scrollPos[0], 0);
     SendMessageW(Control(kIdSettingsPane), WM_VSCROLL, SB_LINEUP, 0);
-    EXPECT_EQ(g_pages.scrollPos[0], 0);
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdTabPosition, BN_CLICKED), 0);
-    EXPECT_EQ(g_pages.scrollPos[1], 24);
+    EXPECT_EQ(g_app.panel->pages.scrollPos[0], 0);
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdTabPosition, BN_CLICKED), 0);
+    EXPECT_EQ(g_app.panel->pages.scrollPos[1], 24);
 }
 
 TEST_F(PanelGeometryTest, IconButtonsStayRecognisableWithoutTheIconFont) {
@@ -192,12 +191,12 @@ TEST_F(PanelGeometryTest, IconButtonsStayRecognisableWithoutTheIconFont) {
     EXPECT_EQ(FallbackGlyphText(L"删除所选"), L"删");
     EXPECT_EQ(FallbackGlyphText(L""), L"");
 
-    HDC dc = GetDC(g_app.controlPanel);
-    HGDIOBJ old = SelectObject(dc, g_panel.uiFont.get());
+    HDC dc = GetDC(g_app.panel->window);
+    HGDIOBJ old = SelectObject(dc, g_app.panel->uiFont.get());
     EXPECT_TRUE(FontHasGlyph(dc, L'删'));
     EXPECT_FALSE(FontHasGlyph(dc, static_cast<wchar_t>(0xE74D)));  // a private-use icon code
     SelectObject(dc, old);
-    ReleaseDC(g_app.controlPanel, dc);
+    ReleaseDC(g_app.panel->window, dc);
 
     // The delete button draws something in the text colour either way.
     HWND button = Control(kIdDeleteButton);
@@ -228,13 +227,13 @@ TEST_F(PanelGeometryTest, IconButtonsStayRecognisableWithoutTheIconFont) {
 }
 
 TEST_F(PanelGeometryTest, AtTheMinimumSizeTheFrameZonesKeepTheirColours) {
-    SetWindowPos(g_app.controlPanel, HWND_TOP, 40, 40, 880, 620, SWP_SHOWWINDOW);
-    RedrawWindow(g_app.controlPanel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    SetWindowPos(g_app.panel->window, HWND_TOP, 40, 40, 880, 620, SWP_SHOWWINDOW);
+    RedrawWindow(g_app.panel->window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     DrainMessages();
     RECT client{};
-    GetClientRect(g_app.controlPanel, &client);
+    GetClientRect(g_app.panel->window, &client);
     POINT origin{0, 0};
-    ClientToScreen(g_app.controlPanel, &origin);
+    ClientToScreen(g_app.panel->window, &origin);
     HDC screen = GetDC(nullptr);
     const auto at = [&](int x, int y) { return GetPixel(screen, origin.x + x, origin.y + y); };
     const int W = client.right;

@@ -9,6 +9,7 @@
 
 #include "ProgramWindowsTest.h"
 #include "app/AppState.h"
+#include "caption/Caption.h"
 #include "app/Startup.h"
 #include "import/ImportWindow.h"
 #include "panel/ControlPanel.h"
@@ -49,7 +50,7 @@ TEST(PanelLayout, PlacementsFollowTheClientSize) {
 
 TEST(OwnerDrawnButtons, RolesAndColoursFollowTheState) {
     g_app.settings.direction = ScrollDirection::Horizontal;
-    g_panel.currentPage = 1;
+    g_app.panel->currentPage = 1;
     EXPECT_EQ(RoleOfButton(1020), ButtonRole::Primary);
     EXPECT_EQ(RoleOfButton(1004), ButtonRole::Primary);
     EXPECT_EQ(RoleOfButton(8012), ButtonRole::ActiveSegment);
@@ -57,7 +58,7 @@ TEST(OwnerDrawnButtons, RolesAndColoursFollowTheState) {
     EXPECT_EQ(RoleOfButton(8008), ButtonRole::ActiveSegment);
     EXPECT_EQ(RoleOfButton(8007), ButtonRole::Normal);
     EXPECT_EQ(RoleOfButton(1007), ButtonRole::Normal);
-    g_panel.currentPage = 0;
+    g_app.panel->currentPage = 0;
 
     const ButtonColours disabledPrimary = ColoursOfButton(ButtonRole::Primary, false, true);
     EXPECT_EQ(disabledPrimary.fill, RGB(246, 248, 249));
@@ -89,7 +90,7 @@ class PanelWindowTest : public ProgramWindowsTest {
 protected:
     void SetUp() override {
         ProgramWindowsTest::SetUp();
-        ShowWindow(g_app.controlPanel, SW_SHOWNA);
+        ShowWindow(g_app.panel->window, SW_SHOWNA);
     }
 };
 
@@ -109,17 +110,17 @@ TEST_F(PanelWindowTest, EveryControlExistsInItsPlace) {
     EXPECT_STREQ(text, L"开始播放");
 
     RECT client{};
-    GetClientRect(g_app.controlPanel, &client);
+    GetClientRect(g_app.panel->window, &client);
     RECT help{};
     GetWindowRect(Control(8031), &help);
-    MapWindowPoints(nullptr, g_app.controlPanel, reinterpret_cast<POINT*>(&help), 2);
+    MapWindowPoints(nullptr, g_app.panel->window, reinterpret_cast<POINT*>(&help), 2);
     EXPECT_EQ(help.left, client.right - 114);  // at 96 dpi
     EXPECT_EQ(help.top, 18);
 }
 
 TEST_F(PanelWindowTest, TheMinimumTrackingSizeIsKept) {
     MINMAXINFO info{};
-    SendMessageW(g_app.controlPanel, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageW(g_app.panel->window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
     EXPECT_EQ(info.ptMinTrackSize.x, 880);
     EXPECT_EQ(info.ptMinTrackSize.y, 620);
 }
@@ -129,10 +130,10 @@ TEST_F(PanelWindowTest, TabsShowOnlyTheirPage) {
     ASSERT_NE(field, nullptr);
     EXPECT_FALSE(IsWindowVisible(field));  // the hotkey page is not the first page
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(Control(8011), kIdFontFaceField)));
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdTabHotkeys, BN_CLICKED), 0);
-    EXPECT_EQ(g_panel.currentPage, 2);
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdTabHotkeys, BN_CLICKED), 0);
+    EXPECT_EQ(g_app.panel->currentPage, 2);
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(Control(8011), kIdHotkeyPanelField)));
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdTabStyle, BN_CLICKED), 0);
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdTabStyle, BN_CLICKED), 0);
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(Control(8011), kIdHotkeyPanelField)));
 }
 
@@ -145,7 +146,7 @@ BOOL CALLBACK CollectEdits(HWND window, LPARAM list) {
 
 TEST_F(PanelWindowTest, CtrlASelectsTheWholeTextOfEveryPanelTextBox) {
     std::vector<HWND> edits;
-    EnumChildWindows(g_app.controlPanel, CollectEdits, reinterpret_cast<LPARAM>(&edits));
+    EnumChildWindows(g_app.panel->window, CollectEdits, reinterpret_cast<LPARAM>(&edits));
     ASSERT_GE(edits.size(), 20u);  // header, list, add boxes and every page's boxes
     BYTE keys[256] = {};
     for (HWND box : edits) {
@@ -168,7 +169,7 @@ TEST_F(PanelWindowTest, TheSpeedSliderSetsAndSavesTheSpeed) {
     HWND slider = Control(kIdSpeedSlider);
     EXPECT_EQ(SendMessageW(slider, TBM_GETPOS, 0, 0), 3);
     SendMessageW(slider, TBM_SETPOS, TRUE, 12);
-    SendMessageW(g_app.controlPanel, WM_HSCROLL, TB_THUMBPOSITION, reinterpret_cast<LPARAM>(slider));
+    SendMessageW(g_app.panel->window, WM_HSCROLL, TB_THUMBPOSITION, reinterpret_cast<LPARAM>(slider));
     EXPECT_EQ(g_app.settings.speed, 12);
     EXPECT_EQ(g_app.directions.layouts[0].speed, 12);
     wchar_t text[8] = {};
@@ -183,12 +184,12 @@ TEST_F(PanelWindowTest, ClassBrushesOutliveThePanelThatFirstRegisteredThem) {
     OpenImportWindow();
     DrainMessages();
     for (int round = 0; round < 2; ++round) {
-        DestroyWindow(g_app.captionWindow);
-        DestroyWindow(g_app.controlPanel);
+        DestroyWindow(g_app.caption->window);
+        DestroyWindow(g_app.panel->window);
         DrainMessages();
         TakeQuitMessage();
         CreateMainWindows();
-        ASSERT_NE(g_app.controlPanel, nullptr);
+        ASSERT_NE(g_app.panel->window, nullptr);
         OpenImportWindow();
         DrainMessages();
         for (const wchar_t* name : {kInspectorClass, kPreviewClass, kImportWindowClass}) {
@@ -205,7 +206,7 @@ protected:
     void SetUp() override {
         PanelWindowTest::SetUp();
         box_ = CreateWindowExW(0, kLargeCheckboxClass, L"加粗 (&O)", WS_CHILD | WS_VISIBLE, 10, 10, 150, 32,
-                               g_app.controlPanel, reinterpret_cast<HMENU>(static_cast<INT_PTR>(4711)), nullptr,
+                               g_app.panel->window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(4711)), nullptr,
                                nullptr);
         ASSERT_NE(box_, nullptr);
     }
@@ -276,10 +277,10 @@ TEST(AltCommands, EveryCommandHasItsTarget) {
 }
 
 TEST_F(PanelWindowTest, AltKeysFocusRevealAndPress) {
-    g_app.accelerators = CreateAltAcceleratorTable();
-    SetFocus(g_app.controlPanel);
+    g_app.accelerators.reset(CreateAltAcceleratorTable());
+    SetFocus(g_app.panel->window);
 
-    PressAlt(g_app.controlPanel, 'N');
+    PressAlt(g_app.panel->window, 'N');
     EXPECT_EQ(GetFocus(), Control(kIdNameBox));
 
     // Alt+Q shows the hotkey page and selects the field's text.
@@ -287,7 +288,7 @@ TEST_F(PanelWindowTest, AltKeysFocusRevealAndPress) {
     ASSERT_NE(field, nullptr);
     SetWindowTextW(field, L"Ctrl+Alt+D");
     PressAlt(GetFocus(), 'Q');
-    EXPECT_EQ(g_panel.currentPage, 2);
+    EXPECT_EQ(g_app.panel->currentPage, 2);
     EXPECT_TRUE(IsWindowVisible(field));
     EXPECT_EQ(GetFocus(), field);
     DWORD start = 1, end = 0;
@@ -302,9 +303,8 @@ TEST_F(PanelWindowTest, AltKeysFocusRevealAndPress) {
     // Alt+K presses "应用并保存 (&K)", which saves.
     PressAlt(GetFocus(), 'K');
     EXPECT_TRUE(FileExists(g_app.listPath));
-    DestroyAcceleratorTable(g_app.accelerators);
-    g_app.accelerators = nullptr;
-    g_panel.currentPage = 0;
+    g_app.accelerators.reset();
+    g_app.panel->currentPage = 0;
 }
 
 }  // namespace
@@ -313,14 +313,14 @@ namespace {
 
 TEST_F(PanelWindowTest, ADpiChangeRescalesFontsAndLayout) {
     RECT suggested{50, 40, 50 + 1740, 40 + 1000};
-    SendMessageW(g_app.controlPanel, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    SendMessageW(g_app.panel->window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
     EXPECT_DOUBLE_EQ(g_app.dpiScale, 1.5);
     RECT window{};
-    GetWindowRect(g_app.controlPanel, &window);
+    GetWindowRect(g_app.panel->window, &window);
     EXPECT_EQ(window.left, 50);
     EXPECT_EQ(window.right - window.left, 1740);
     RECT client{};
-    GetClientRect(g_app.controlPanel, &client);
+    GetClientRect(g_app.panel->window, &client);
     RECT play{};
     GetWindowRect(Control(kIdPlayButton), &play);
     EXPECT_EQ(play.right - play.left, 213);  // 142 × 1.5
@@ -328,7 +328,7 @@ TEST_F(PanelWindowTest, ADpiChangeRescalesFontsAndLayout) {
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control(kIdNameBox), WM_GETFONT, 0, 0)), sizeof(font), &font);
     EXPECT_EQ(font.lfHeight, -23);  // 15 × 1.5, rounded
     MINMAXINFO info{};
-    SendMessageW(g_app.controlPanel, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageW(g_app.panel->window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
     EXPECT_EQ(info.ptMinTrackSize.x, 1320);
     g_app.dpiScale = 1.0;
 }

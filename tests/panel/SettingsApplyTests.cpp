@@ -84,7 +84,7 @@ TEST_F(SettingsApplyTest, ANewDirectionInTheSelectorKeepsTheReadValuesForTheOldO
 
 TEST_F(SettingsApplyTest, ApplyAndSaveReadsTheBoxesToo) {
     SetWindowTextW(Field(kIdUnitField), L"美元");
-    SendMessageW(g_app.controlPanel, WM_COMMAND, MAKEWPARAM(kIdApplyAndSave, BN_CLICKED), 0);
+    SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdApplyAndSave, BN_CLICKED), 0);
     EXPECT_EQ(g_app.settings.amountUnit, L"美元");
     EXPECT_EQ(StatusWithoutTime(), L"已应用并保存");
     EXPECT_TRUE(FileExists(g_app.listPath));
@@ -101,7 +101,7 @@ TEST_F(SettingsApplyTest, TheFontSizeSpinStepsAppliesAndStaysInRange) {
         change.hdr.code = UDN_DELTAPOS;
         change.iPos = static_cast<int>(SendMessageW(spin, UDM_GETPOS32, 0, 0));
         change.iDelta = delta;
-        return SendMessageW(g_app.controlPanel, WM_NOTIFY, kIdFontSizeSpin, reinterpret_cast<LPARAM>(&change));
+        return SendMessageW(g_app.panel->window, WM_NOTIFY, kIdFontSizeSpin, reinterpret_cast<LPARAM>(&change));
     };
     EXPECT_NE(step(1), 0);  // the panel's own step replaces the spin's
     EXPECT_EQ(g_app.settings.fontSize, 36);

@@ -103,7 +103,7 @@ TEST_F(PageActionsTest, SlidersRunOverTheVirtualScreenAndMoveTheCaption) {
     EXPECT_EQ(TextOf(FindPanelControl(kIdWidthField)), L"456");
     EXPECT_EQ(g_app.directions.layouts[0].width, 456);
     RECT caption{};
-    GetWindowRect(g_app.captionWindow, &caption);
+    GetWindowRect(g_app.caption->window, &caption);
     EXPECT_EQ(caption.left, 123);
     EXPECT_EQ(caption.right - caption.left, 456);
     EXPECT_EQ(IniValue(L"scroll", L"width"), L"456");

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "FreshAppState.h"
 #include "TestFolder.h"
 #include "app/AppState.h"
+#include "panel/ControlPanel.h"
 #include "app/Playback.h"
 #include "app/Tray.h"
 #include "settings/Hotkeys.h"
@@ -41,17 +43,16 @@ TEST(Hotkeys, FunctionKeysAndOddTokens) {
 class HotkeyRegistrationTest : public testing::Test {
 protected:
     void SetUp() override {
-        g_app.settings = AppSettings{};
+        StartFreshAppState();
         g_app.settingsPath = folder_.File(L"settings.ini");
-        g_app.controlPanel = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+        g_app.panel->window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                              nullptr, nullptr);
-        ASSERT_NE(g_app.controlPanel, nullptr);
+        ASSERT_NE(g_app.panel->window, nullptr);
     }
     void TearDown() override {
-        UnregisterHotkeys(g_app.controlPanel);
-        DestroyWindow(g_app.controlPanel);
-        g_app.controlPanel = nullptr;
-        g_app.settings = AppSettings{};
+        UnregisterHotkeys(g_app.panel->window);
+        DestroyWindow(g_app.panel->window);
+        g_app.panel->window = nullptr;
     }
     TestFolder folder_;
 };
@@ -82,11 +83,11 @@ TEST_F(HotkeyRegistrationTest, ApplyingTheFieldsFillsEmptyOnesWithDefaultsAndSav
 }
 
 TEST_F(HotkeyRegistrationTest, HotkeyOneTogglesThePanel) {
-    ShowWindow(g_app.controlPanel, SW_SHOW);
+    ShowWindow(g_app.panel->window, SW_SHOW);
     EXPECT_TRUE(HandleHotkey(1));
-    EXPECT_FALSE(IsWindowVisible(g_app.controlPanel));
+    EXPECT_FALSE(IsWindowVisible(g_app.panel->window));
     EXPECT_TRUE(HandleHotkey(1));
-    EXPECT_TRUE(IsWindowVisible(g_app.controlPanel));
+    EXPECT_TRUE(IsWindowVisible(g_app.panel->window));
     EXPECT_FALSE(HandleHotkey(7));
 }
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "FreshAppState.h"
 #include "FakeMonitors.h"
 #include "settings/SettingsState.h"
 #include "TestFolder.h"
@@ -57,13 +58,9 @@ std::string Utf16(const std::wstring& text, bool little) {
 class SettingsEncodingTest : public testing::Test {
 protected:
     void SetUp() override {
-        savedMonitors_ = g_app.monitors;
+        StartFreshAppState();
         g_app.monitors = {FakeScreen(L"\\\\.\\DISPLAY1", {0, 0, 1920, 1080}, true, 40)};
         g_app.settingsPath = folder_.File(L"settings.ini");
-    }
-    void TearDown() override {
-        g_app.monitors = savedMonitors_;
-        g_app.settings = AppSettings{};
     }
 
     // Loads the bytes, checks the font face, saves with a new font size.
@@ -81,7 +78,6 @@ protected:
     }
 
     TestFolder folder_;
-    std::vector<MonitorEntry> savedMonitors_;
 };
 
 // 黑体, 值 and 注释 in UTF-8.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "FreshAppState.h"
 #include "FakeMonitors.h"
 #include "settings/SettingsState.h"
 #include "TestFolder.h"
@@ -34,15 +35,11 @@ std::string Utf16File(const std::string& utf8) {
 class SettingsFileTest : public testing::Test {
 protected:
     void SetUp() override {
-        savedMonitors_ = g_app.monitors;
+        StartFreshAppState();
         // One 1920 × 1080 screen whose taskbar leaves a 1920 × 1040 work area.
         g_app.monitors = {FakeScreen(L"\\\\.\\DISPLAY1", {0, 0, 1920, 1080}, true, 40)};
         g_app.settingsPath = folder_.File(L"settings.ini");
         ResetToDefaults();
-    }
-    void TearDown() override {
-        g_app.monitors = savedMonitors_;
-        g_app.settings = AppSettings{};
     }
 
     // The state start-up has before it reads the file.
@@ -64,7 +61,6 @@ protected:
     std::wstring Pending() const { return g_app.settingsPath + L".pending"; }
 
     TestFolder folder_;
-    std::vector<MonitorEntry> savedMonitors_;
 };
 
 void ExpectLayout(const DirectionLayout& l, int x, int y, int width, int height, int gap, int speed) {

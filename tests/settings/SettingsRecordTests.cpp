@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "FreshAppState.h"
 #include "Confirmation.h"
 #include "FakeMonitors.h"
 #include "TestFolder.h"
 #include "app/AppState.h"
+#include "panel/ControlPanel.h"
 #include "caption/CaptionContent.h"
 #include "caption/CaptionPlacement.h"
 #include "settings/SettingsFile.h"
@@ -15,7 +17,7 @@ namespace {
 class SettingsRecordTest : public testing::Test {
 protected:
     void SetUp() override {
-        savedMonitors_ = g_app.monitors;
+        StartFreshAppState();
         g_app.monitors = {FakeScreen(L"\\\\.\\DISPLAY1", {0, 0, 1920, 1080}, true, 40),
                           FakeScreen(L"\\\\.\\DISPLAY2", {-2560, 0, 0, 1440}, false)};
         g_app.settingsPath = folder_.File(L"settings.ini");
@@ -23,14 +25,8 @@ protected:
         g_app.directions = MakeDefaultDirectionRecords(PrimaryWorkArea());
         g_app.list = {{L"张三", L"100元"}};
     }
-    void TearDown() override {
-        g_app.monitors = savedMonitors_;
-        g_app.settings = AppSettings{};
-        g_app.list.clear();
-    }
 
     TestFolder folder_;
-    std::vector<MonitorEntry> savedMonitors_;
 };
 
 TEST_F(SettingsRecordTest, DefaultsComeFromThePrimaryWorkArea) {
@@ -183,7 +179,7 @@ TEST_F(SettingsRecordTest, TargetScreenListShowsEveryScreenAndSelectsTheTarget) 
     HWND combo = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | CBS_DROPDOWNLIST, 0, 0, 100, 200, panel,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(1046)), nullptr, nullptr);
     ASSERT_NE(combo, nullptr);
-    g_app.controlPanel = panel;
+    g_app.panel->window = panel;
     g_app.settings.monitor = L"\\\\.\\DISPLAY2";
     FillTargetScreenCombo();
     FillTargetScreenCombo();  // refilling does not add the entries twice
@@ -194,7 +190,7 @@ TEST_F(SettingsRecordTest, TargetScreenListShowsEveryScreenAndSelectsTheTarget) 
     SendMessageW(combo, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(text));
     EXPECT_STREQ(text, L"显示器 2  2560×1440");
     EXPECT_EQ(SendMessageW(combo, CB_GETCURSEL, 0, 0), 1);
-    g_app.controlPanel = nullptr;
+    g_app.panel->window = nullptr;
     DestroyWindow(panel);
 }
 

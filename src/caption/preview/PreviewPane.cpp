@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/AppState.h"
+#include "caption/Caption.h"
 #include "app/Scale.h"
 #include "platform/Dpi.h"
 #include "caption/CaptionPlacement.h"
@@ -21,18 +22,13 @@ namespace {
 
 constexpr int kPositionPage = 1;
 
-struct DragAnchor {
-    POINT cursor{};
-    POINT caption{};
-};
-DragAnchor g_drag;
 
 
-bool PositionFace() { return g_panel.currentPage == kPositionPage; }
+bool PositionFace() { return g_app.panel->currentPage == kPositionPage; }
 
 COLORREF BackgroundColour() {
     if (PositionFace()) return kPreviewLight;
-    switch (g_panel.previewBackground) {
+    switch (g_app.panel->previewBackground) {
         case 1: return kPreviewDark;
         case 2: return kPreviewRed;
         default: return kPreviewLight;
@@ -124,7 +120,7 @@ LRESULT OnPaint(HWND window) {
     FillRect(dc, &client, fill.get());
     FrameRect(dc, &client, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
     RECT heading{S(12), S(4), client.right - S(10), S(26)};
-    SelectedObject font(dc, g_panel.smallFont.get());
+    SelectedObject font(dc, g_app.panel->smallFont.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, background == kPreviewLight ? kPreviewHeadingOnLight : kPreviewHeadingOnColour);
     DrawTextW(dc, PositionFace() ? L"位置预览" : L"字幕预览", -1, &heading,
@@ -140,8 +136,8 @@ LRESULT OnPaint(HWND window) {
 
 LRESULT OnButtonDown(HWND window, LPARAM lParam) {
     SetCapture(window);
-    g_drag.cursor = POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    g_drag.caption = POINT{g_app.settings.x, g_app.settings.y};
+    g_app.panel->drag.cursor = POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    g_app.panel->drag.caption = POINT{g_app.settings.x, g_app.settings.y};
     return 0;
 }
 
@@ -151,8 +147,8 @@ LRESULT OnDragMove(HWND window, LPARAM lParam) {
     GetClientRect(window, &client);
     const RECT work = TargetWorkArea();
     const RECT screen = PreviewScreenRect(client.right, client.bottom, work, g_app.dpiScale);
-    const POINT moved = DraggedCaptionPosition(g_drag.caption, GET_X_LPARAM(lParam) - g_drag.cursor.x,
-                                               GET_Y_LPARAM(lParam) - g_drag.cursor.y, screen, work, s.width,
+    const POINT moved = DraggedCaptionPosition(g_app.panel->drag.caption, GET_X_LPARAM(lParam) - g_app.panel->drag.cursor.x,
+                                               GET_Y_LPARAM(lParam) - g_app.panel->drag.cursor.y, screen, work, s.width,
                                                s.height);
     s.x = moved.x;
     s.y = moved.y;
@@ -160,7 +156,7 @@ LRESULT OnDragMove(HWND window, LPARAM lParam) {
     RecordDockOffset(s.direction);
     RefreshSettingsControls();
     InvalidateRect(window, nullptr, FALSE);
-    if (g_app.captionWindow) ApplyCaptionPlacement();
+    if (g_app.caption->window) ApplyCaptionPlacement();
     return 0;
 }
 

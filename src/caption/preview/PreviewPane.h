@@ -16,6 +16,12 @@ constexpr COLORREF kPreviewHeadingOnColour = RGB(0xE4, 0xE8, 0xEB);
 constexpr COLORREF kPreviewScreen = RGB(0xE4, 0xE9, 0xED);
 constexpr COLORREF kPreviewCaptionArea = RGB(0x00, 0x75, 0x65);
 
+// Where a drag of the caption's area started: the cursor and the caption.
+struct PreviewDragAnchor {
+    POINT cursor{};
+    POINT caption{};
+};
+
 LRESULT CALLBACK PreviewWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The sample's em size in pixels: two thirds of the font size, 18 to 32, scaled.
