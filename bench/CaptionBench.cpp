@@ -10,10 +10,10 @@
 
 #include "BenchTiming.h"
 #include "app/AppState.h"
-#include "caption/Caption.h"
-#include "caption/CaptionContent.h"
-#include "caption/CaptionMotion.h"
-#include "caption/LayeredRenderer.h"
+#include "ui/caption/Caption.h"
+#include "ui/caption/CaptionContent.h"
+#include "ui/caption/CaptionMotion.h"
+#include "ui/caption/LayeredRenderer.h"
 
 namespace {
 

@@ -8,16 +8,17 @@
 
 #include "BenchTiming.h"
 #include "app/AppState.h"
-#include "caption/Caption.h"
-#include "panel/ControlPanel.h"
+#include "app/ListFileWatch.h"
+#include "ui/caption/Caption.h"
+#include "ui/panel/ControlPanel.h"
 #include "app/MessageLoop.h"
 #include "app/Startup.h"
 #include "commands/ListStore.h"
 #include "commands/OutsideChanges.h"
 #include "platform/FileIo.h"
-#include "panel/PanelViews.h"
-#include "panel/DonationTable.h"
-#include "panel/PanelIds.h"
+#include "ui/panel/PanelViews.h"
+#include "ui/panel/DonationTable.h"
+#include "ui/panel/PanelIds.h"
 
 namespace {
 
@@ -105,7 +106,7 @@ void BenchOutsideEditToTable(size_t count) {
         delays.push_back(NowMs() - start);
         Sleep(50);
     }
-    g_app.listWatch.Stop();
+    g_app.listWatch->Stop();
     std::sort(delays.begin(), delays.end());
     char name[64];
     std::snprintf(name, sizeof name, "outside_edit_to_table_median_%zu", count);

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "caption/CaptionLayout.h"
-#include "caption/LayeredRenderer.h"
+#include "ui/caption/CaptionLayout.h"
+#include "ui/caption/LayeredRenderer.h"
 
 inline bool ComposeProgramFrame(LayeredCaptionRenderer& renderer, int width, int height) {
     CaptionFrame frame = ProgramCaptionFrame(width, height, g_app.captionStripDirty);

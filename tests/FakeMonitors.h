@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "caption/Monitors.h"
+#include "ui/caption/Monitors.h"
 
 inline MonitorEntry FakeScreen(const std::wstring& name, RECT rect, bool primary, int taskbar = 0) {
     static INT_PTR nextHandle = 0x5000;

@@ -8,7 +8,7 @@
 #include <new>
 
 #include "app/AppState.h"
-#include "caption/Monitors.h"
+#include "ui/caption/Monitors.h"
 
 inline void StartFreshAppState() {
     // Ends the old record's life (its owners free what they hold) and makes

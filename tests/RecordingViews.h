@@ -11,6 +11,8 @@
 struct RecordingViews : Views {
     int listChanges = 0;
     int reloads = 0;
+    std::vector<SettingsChange> settingsChanges;
+    int playbackChanges = 0;
     std::vector<std::wstring> statuses;
     std::vector<ConfirmKind> asked;
     bool answer = true;
@@ -21,6 +23,8 @@ struct RecordingViews : Views {
         ++reloads;
         ListChanged();
     }
+    void SettingsChanged(SettingsChange what) override { settingsChanges.push_back(what); }
+    void PlaybackChanged() override { ++playbackChanges; }
     void Status(const std::wstring& text, bool withTime) override {
         statuses.push_back(text + (withTime ? L" @" : L""));
     }

@@ -9,7 +9,7 @@
 #include "KeyInput.h"
 #include "ProgramWindowsTest.h"
 #include "platform/WindowText.h"
-#include "panel/PanelIds.h"
+#include "ui/panel/PanelIds.h"
 
 class TableTest : public ProgramWindowsTest {
 protected:

@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
-"""The layers of src/, checked: plain logic (src/core) and the platform
-helpers (src/platform) never reach up into the folders above them.
+"""The layers of src/, checked: plain logic (src/core), the commands
+(src/commands) and the platform helpers (src/platform) never reach up into
+the windows (src/ui) or the program's assembly (src/app).
 
 - src/core may include only src/core and the platform's file and handle
   helpers, never names the application state, and calls no window, message
   box or dialog function;
 - src/commands may include only src/core, those platform helpers, src/commands
-  and the application state, and calls no window function either: it tells
+  and the application record, and calls no window function either: it tells
   the windows what changed through its Views interface;
+- the application record (app/AppState.h) includes only src/core and the
+  platform helpers: the objects that own windows are only declared there;
 - src/platform includes only src/platform.
 
 Prints the include map between top-level folders (which folder includes
@@ -29,9 +32,9 @@ COMMANDS_MAY_INCLUDE = CORE_MAY_INCLUDE + ("commands/", "app/AppState.h")
 
 
 def folder(path):
-    """src/core/list/X.cpp -> core/list; src/panel/X.cpp -> panel."""
+    """src/core/list/X.cpp -> core/list; src/ui/panel/X.cpp -> ui/panel; src/app/X.cpp -> app."""
     parts = path.relative_to(SRC).parts
-    return "/".join(parts[:2]) if parts[0] == "core" and len(parts) > 2 else parts[0]
+    return "/".join(parts[:2]) if parts[0] in ("core", "ui") and len(parts) > 2 else parts[0]
 
 
 def strip_comments(text):
@@ -56,6 +59,8 @@ def main():
                 problems.append(f"{relative}: plain logic includes {included}")
             if relative.startswith("commands/") and not included.startswith(COMMANDS_MAY_INCLUDE):
                 problems.append(f"{relative}: a command includes {included}")
+            if relative == "app/AppState.h" and not included.startswith(CORE_MAY_INCLUDE):
+                problems.append(f"{relative}: the application record includes {included}")
             if relative.startswith("platform/") and not included.startswith("platform/"):
                 problems.append(f"{relative}: a platform helper includes {included}")
         if relative.startswith("core/"):

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "panel/AltKeys.h"
+#include "ui/panel/AltKeys.h"
 
 HACCEL CreateAltAcceleratorTable() {
     std::vector<ACCEL> table;

@@ -4,6 +4,6 @@
 #include <windows.h>
 
 
-// The accelerator table built from the panel's Alt keys (panel/AltKeys.h);
+// The accelerator table built from the panel's Alt keys (ui/panel/AltKeys.h);
 // null on failure.
 HACCEL CreateAltAcceleratorTable();

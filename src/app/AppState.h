@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "app/ListFileWatch.h"
 #include "platform/WinHandles.h"
 #include "core/caption/MonitorList.h"
 #include "core/list/DonationList.h"
@@ -37,6 +36,7 @@ struct ListFileStatus {
 
 struct Caption;
 struct ControlPanel;
+class ListFileWatcher;
 
 struct AppState {
     AppState();
@@ -70,8 +70,7 @@ struct AppState {
     bool exiting = false;
     bool listSaved = true;
     ListFileStatus listFile;
-    ListFileWatcher listWatch;  // another program's writes to the list file
-    bool settingsSaveOk = true;
+    std::unique_ptr<ListFileWatcher> listWatch;  // another program's writes to the list file
     bool captionFormatDirty = true;
     bool captionLayoutDirty = true;
     bool captionStripDirty = true;

@@ -3,11 +3,11 @@
 #include <shlobj.h>
 
 #include "app/AppState.h"
-#include "panel/ControlPanel.h"
+#include "ui/panel/ControlPanel.h"
 #include "app/ExitQuestion.h"
 #include "platform/FileIo.h"
 #include "commands/ListStore.h"
-#include "settings/SettingsFile.h"
+#include "commands/SettingsCommands.h"
 
 namespace {
 
@@ -40,14 +40,14 @@ bool WriteListCopy(const DonationList& list, const std::wstring& path) {
 }
 
 bool SaveBeforeExit() {
-    SaveSettings();
+    bool settingsSaved = SaveSettings(g_app);
     SaveDonationList();
     ShowListTakenIn();
     std::wstring reason = WhyTheListIsNotSaved();
     while (!g_app.listSaved) {
-        switch (AskAboutUnsavedList(g_app.panel->window, UnsavedListQuestion(reason, g_app.settingsSaveOk))) {
+        switch (AskAboutUnsavedList(g_app.panel->window, UnsavedListQuestion(reason, settingsSaved))) {
             case ExitChoice::RetrySave:
-                SaveSettings();
+                settingsSaved = SaveSettings(g_app);
                 SaveDonationList();
                 ShowListTakenIn();
                 reason = WhyTheListIsNotSaved();
@@ -75,7 +75,7 @@ std::wstring SessionFallbackInAppData() {
 }
 
 void SaveForSessionEnd() {
-    SaveSettings();
+    SaveSettings(g_app);
     SaveDonationList();
     if (g_app.listSaved || SavedWhileUnread()) return;
     // The whole list, in its own format, where the next start will find it.

@@ -1,6 +1,6 @@
 #include "app/KeyRouting.h"
 
-#include "panel/PanelIds.h"
+#include "ui/panel/PanelIds.h"
 
 namespace {
 

@@ -3,15 +3,15 @@
 #include <cwctype>
 
 #include "app/AppState.h"
-#include "panel/ControlPanel.h"
-#include "import/ImportWindow.h"
+#include "ui/panel/ControlPanel.h"
+#include "ui/import/ImportWindow.h"
 #include "app/KeyRouting.h"
-#include "help/HelpWindow.h"
-#include "list/ListEditing.h"
-#include "panel/CellEditor.h"
-#include "panel/DonationTable.h"
-#include "panel/SettingsApply.h"
-#include "panel/PanelIds.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/panel/ListEditing.h"
+#include "ui/panel/CellEditor.h"
+#include "ui/panel/DonationTable.h"
+#include "ui/panel/SettingsApply.h"
+#include "ui/panel/PanelIds.h"
 
 namespace {
 

@@ -1,14 +1,15 @@
 #include "app/Playback.h"
 
 #include "app/AppState.h"
-#include "caption/Caption.h"
+#include "app/ListFileWatch.h"
+#include "ui/caption/Caption.h"
 #include "app/ExitGuard.h"
-#include "caption/CaptionMotion.h"
-#include "panel/ControlPanel.h"
-#include "panel/PanelIds.h"
+#include "ui/caption/CaptionMotion.h"
+#include "ui/panel/ControlPanel.h"
+#include "ui/panel/PanelIds.h"
 #include "commands/ListStore.h"
-#include "settings/Hotkeys.h"
-#include "settings/SettingsFile.h"
+#include "app/Hotkeys.h"
+#include "commands/SettingsCommands.h"
 
 namespace {
 
@@ -29,13 +30,10 @@ const wchar_t* PlayButtonText(bool paused, bool everToggled) {
 
 const wchar_t* CurrentPlayButtonText() { return PlayButtonText(g_app.paused, g_app.playbackEverToggled); }
 
-void TogglePlayback() {
-    g_app.playbackEverToggled = true;
-    if (!g_app.paused) {
-        g_app.paused = true;
+void ShowPlaybackState() {
+    if (g_app.paused) {
         PauseCaptionMotion();
     } else {
-        g_app.paused = false;
         ResumeCaptionMotion();
     }
     SetPlayButtonText();
@@ -63,11 +61,11 @@ void ExitProgram() {
 
 void LeaveProgram() {
     g_app.exiting = true;
-    g_app.listWatch.Stop();
+    g_app.listWatch->Stop();
     if (g_app.panel->window) UnregisterHotkeys(g_app.panel->window);
     g_app.registeredHotkeyCount = 0;
     if (g_app.notifyIcon.cbSize != 0) Shell_NotifyIconW(NIM_DELETE, &g_app.notifyIcon);
-    SaveSettings();
+    SaveSettings(g_app);
     SaveDonationList();
     if (g_app.caption->window) DestroyWindow(g_app.caption->window);
     if (g_app.panel->window) DestroyWindow(g_app.panel->window);

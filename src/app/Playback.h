@@ -1,9 +1,9 @@
 // Playback, the visibility of the control panel, and the only way out.
 #pragma once
 
-// Pauses a playing caption (hidden, position kept) or starts / continues a
-// paused one.
-void TogglePlayback();
+// Brings the caption and the panel in line with `paused`: a paused caption
+// is hidden with its position kept, a playing one shown and moving.
+void ShowPlaybackState();
 
 // The play button's text: "开始播放" until the first toggle, then
 // "暂停并隐藏" while playing and "继续播放" while paused.

@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "panel/ControlPanel.h"
+#include "ui/panel/ControlPanel.h"
 
 namespace {
 

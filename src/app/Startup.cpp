@@ -6,29 +6,29 @@
 
 #include "app/Accelerators.h"
 #include "app/AppState.h"
-#include "caption/Caption.h"
+#include "app/ListFileWatch.h"
+#include "ui/caption/Caption.h"
 #include "platform/Dpi.h"
 #include "app/ExitGuard.h"
 #include "app/MessageLoop.h"
 #include "app/SingleInstance.h"
-#include "app/Tray.h"
-#include "caption/CaptionFont.h"
-#include "caption/CaptionPlacement.h"
-#include "caption/CaptionWindow.h"
-#include "caption/LayeredRenderer.h"
-#include "caption/Monitors.h"
+#include "ui/tray/Tray.h"
+#include "ui/caption/CaptionFont.h"
+#include "ui/caption/CaptionPlacement.h"
+#include "ui/caption/CaptionWindow.h"
+#include "ui/caption/LayeredRenderer.h"
+#include "ui/caption/Monitors.h"
 #include "commands/ListStore.h"
 #include "commands/OutsideChanges.h"
-#include "panel/ControlPanel.h"
-#include "panel/PanelViews.h"
-#include "panel/StatusLine.h"
+#include "ui/panel/ControlPanel.h"
+#include "ui/panel/PanelViews.h"
+#include "ui/panel/StatusLine.h"
 #include "platform/CommonControls.h"
 #include "platform/GdiplusLibrary.h"
 #include "platform/SystemLibrary.h"
 #include "platform/SystemTimer.h"
-#include "settings/SettingsState.h"
-#include "settings/Hotkeys.h"
-#include "settings/SettingsFile.h"
+#include "commands/SettingsCommands.h"
+#include "app/Hotkeys.h"
 
 std::wstring ProgramFolderFromModulePath(std::wstring_view path) {
     const size_t separator = path.find_last_of(L"\\/");
@@ -73,7 +73,7 @@ void LoadStartupData() {
     RefreshMonitorList();
     g_app.settings = MakeDefaultSettings();
     g_app.directions = MakeDefaultDirectionRecords(PrimaryWorkArea());
-    LoadSettings();
+    LoadSettings(g_app);
     LoadDonationList();
 }
 
@@ -115,7 +115,7 @@ void WatchListFile() {
     callbacks.apply = [](ListFileRead&& read) {
         return TakeInListFileRead(g_app, ProgramViews(), std::move(read)) == OutsideChange::Unreadable;
     };
-    g_app.listWatch.Start(g_app.instance, g_app.listPath, std::move(callbacks));
+    g_app.listWatch->Start(g_app.instance, g_app.listPath, std::move(callbacks));
     TakeInOutsideChange(g_app, ProgramViews());  // a change made since start-up read the file
 }
 
@@ -131,7 +131,7 @@ void ShowMainWindows(int showCommand) {
 }
 
 void ShutdownPlatform() {
-    SaveSettings();
+    SaveSettings(g_app);
     g_app.caption->layered.Release();
     g_app.accelerators.reset();
     g_app.caption->font.reset();

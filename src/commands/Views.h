@@ -6,7 +6,15 @@
 #include <string>
 
 // The Yes/No questions a command may have to ask first.
-enum class ConfirmKind { ClearList, RestoreBackup };
+enum class ConfirmKind { ClearList, RestoreBackup, RestoreDefaults };
+
+// What a settings command changed, and so what the windows redo.
+enum class SettingsChange {
+    Direction,            // the active direction and its layout: controls, caption placed again and restarted
+    Applied,              // the panel's values in the same direction: font, caption placed again and repainted
+    AppliedNewDirection,  // the panel's values with another direction: controls, font, placed, restarted
+    Everything,           // every setting: also the hotkeys and the table's amounts
+};
 
 struct Views {
     // The list changed: table, count and caption show it.
@@ -15,6 +23,10 @@ struct Views {
     // open cell edit and a finished import check no longer apply; then as
     // ListChanged.
     virtual void ListReloaded() = 0;
+    // Settings changed as a whole; the command saves them after this.
+    virtual void SettingsChanged(SettingsChange what) = 0;
+    // Playback started or paused: the caption shows or hides, the play button follows.
+    virtual void PlaybackChanged() = 0;
     // The status line; `withTime` appends the time of day.
     virtual void Status(const std::wstring& text, bool withTime) = 0;
     // True when the operator answers Yes.

@@ -16,9 +16,9 @@
 #include "app/MessageLoop.h"
 #include "app/Playback.h"
 #include "commands/ListStore.h"
-#include "panel/PanelIds.h"
-#include "settings/Hotkeys.h"
-#include "settings/SettingsFile.h"
+#include "ui/panel/PanelIds.h"
+#include "app/Hotkeys.h"
+#include "commands/SettingsCommands.h"
 
 namespace {
 
@@ -154,7 +154,7 @@ TEST_F(ExitTest, SaveElsewhereWritesAListTheReaderReadsBack) {
 }
 
 TEST_F(ExitTest, ASettingsFileThatCannotBeSavedAloneAsksNothing) {
-    SaveSettings();
+    SaveSettings(g_app);
     ASSERT_TRUE(SetFileAttributesW(g_app.settingsPath.c_str(), FILE_ATTRIBUTE_READONLY));
     ExitAnswer answer(IDCANCEL);
     WithExitAnswer(answer, [&] { Exit(); });

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/KeyRouting.h"
-#include "panel/PanelIds.h"
+#include "ui/panel/PanelIds.h"
 
 namespace {
 

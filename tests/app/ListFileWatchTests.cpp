@@ -10,12 +10,12 @@
 #include "OutsideWriter.h"
 #include "TableTestHelpers.h"
 #include "app/ListFileWatch.h"
-#include "caption/LayeredRenderer.h"
+#include "ui/caption/LayeredRenderer.h"
 #include "commands/ListStore.h"
-#include "import/ImportWindow.h"
-#include "list/ListEditing.h"
-#include "panel/CellEditor.h"
-#include "panel/DonationTable.h"
+#include "ui/import/ImportWindow.h"
+#include "ui/panel/ListEditing.h"
+#include "ui/panel/CellEditor.h"
+#include "ui/panel/DonationTable.h"
 
 namespace {
 
@@ -104,11 +104,11 @@ protected:
         LoadDonationList();
         RefreshDonationTable();
         WatchListFile();
-        ASSERT_TRUE(g_app.listWatch.Running());
+        ASSERT_TRUE(g_app.listWatch->Running());
         ASSERT_EQ(RowCount(), 2);
     }
     void TearDown() override {
-        g_app.listWatch.Stop();
+        g_app.listWatch->Stop();
         if (g_app.importWindow) DestroyWindow(g_app.importWindow);
         TableTest::TearDown();
     }

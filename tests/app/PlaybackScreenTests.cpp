@@ -10,12 +10,12 @@
 #include "FreshAppState.h"
 #include "TestFolder.h"
 #include "app/AppState.h"
-#include "caption/Caption.h"
-#include "panel/ControlPanel.h"
+#include "ui/caption/Caption.h"
+#include "ui/panel/ControlPanel.h"
 #include "app/Startup.h"
-#include "caption/CaptionMotion.h"
-#include "caption/DibSurface.h"
-#include "caption/LayeredRenderer.h"
+#include "ui/caption/CaptionMotion.h"
+#include "ui/caption/DibSurface.h"
+#include "ui/caption/LayeredRenderer.h"
 #include "platform/GdiplusLibrary.h"
 
 namespace {

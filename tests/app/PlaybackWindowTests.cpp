@@ -4,17 +4,17 @@
 
 #include "ProgramWindowsTest.h"
 #include "app/AppState.h"
-#include "caption/Caption.h"
+#include "ui/caption/Caption.h"
 #include "app/MessageLoop.h"
 #include "app/Playback.h"
 #include "app/Startup.h"
-#include "app/Tray.h"
-#include "caption/CaptionMotion.h"
-#include "help/HelpWindow.h"
-#include "import/ImportWindow.h"
-#include "panel/ControlPanel.h"
-#include "panel/PanelIds.h"
-#include "settings/Hotkeys.h"
+#include "ui/tray/Tray.h"
+#include "ui/caption/CaptionMotion.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/import/ImportWindow.h"
+#include "ui/panel/ControlPanel.h"
+#include "ui/panel/PanelIds.h"
+#include "app/Hotkeys.h"
 
 namespace {
 

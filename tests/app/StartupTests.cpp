@@ -3,11 +3,11 @@
 #include <set>
 
 #include "app/Accelerators.h"
-#include "panel/AltKeys.h"
+#include "ui/panel/AltKeys.h"
 #include "platform/Dpi.h"
 #include "app/SingleInstance.h"
 #include "app/Startup.h"
-#include "panel/ControlPanel.h"
+#include "ui/panel/ControlPanel.h"
 #include "platform/GdiplusLibrary.h"
 #include "platform/SystemLibrary.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "caption/CaptionLayout.h"
+#include "ui/caption/CaptionLayout.h"
 
 namespace {
 

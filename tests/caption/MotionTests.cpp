@@ -2,8 +2,8 @@
 
 #include "FreshAppState.h"
 #include "app/AppState.h"
-#include "caption/Caption.h"
-#include "caption/CaptionMotion.h"
+#include "ui/caption/Caption.h"
+#include "ui/caption/CaptionMotion.h"
 
 namespace {
 

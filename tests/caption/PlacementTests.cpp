@@ -2,8 +2,8 @@
 
 #include "FakeMonitors.h"
 #include "app/AppState.h"
-#include "caption/CaptionContent.h"
-#include "caption/CaptionPlacement.h"
+#include "ui/caption/CaptionContent.h"
+#include "ui/caption/CaptionPlacement.h"
 
 namespace {
 

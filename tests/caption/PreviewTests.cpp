@@ -4,10 +4,10 @@
 
 #include "ProgramWindowsTest.h"
 #include "platform/FileIo.h"
-#include "caption/preview/PreviewPane.h"
-#include "panel/ControlPanel.h"
-#include "panel/PanelIds.h"
-#include "settings/SettingsState.h"
+#include "ui/caption/preview/PreviewPane.h"
+#include "ui/panel/ControlPanel.h"
+#include "ui/panel/PanelIds.h"
+#include "commands/SettingsCommands.h"
 
 namespace {
 

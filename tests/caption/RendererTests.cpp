@@ -7,9 +7,9 @@
 #include "ComposedFrame.h"
 #include "FreshAppState.h"
 #include "app/AppState.h"
-#include "caption/Caption.h"
-#include "caption/CaptionMotion.h"
-#include "caption/LayeredRenderer.h"
+#include "ui/caption/Caption.h"
+#include "ui/caption/CaptionMotion.h"
+#include "ui/caption/LayeredRenderer.h"
 #include "core/caption/StripTiles.h"
 
 namespace {

@@ -2,13 +2,14 @@
 
 #include "FreshAppState.h"
 #include "TestFolder.h"
-#include "settings/SettingsState.h"
+#include "commands/SettingsCommands.h"
 #include "app/AppState.h"
-#include "caption/Caption.h"
-#include "panel/ControlPanel.h"
-#include "caption/CaptionContent.h"
-#include "caption/CaptionMotion.h"
+#include "ui/caption/Caption.h"
+#include "ui/panel/ControlPanel.h"
+#include "ui/caption/CaptionContent.h"
+#include "ui/caption/CaptionMotion.h"
 #include "core/caption/StripTiles.h"
+#include "ui/panel/PanelViews.h"
 
 namespace {
 
@@ -86,7 +87,7 @@ TEST(CaptionMetrics, SwitchingDirectionRestartsTheScroll) {
     TestFolder folder;
     g_app.settingsPath = folder.File(L"settings.ini");  // a switch saves
     g_app.caption->motion.scrollOffset = 321.0f;
-    SwitchDirection(ScrollDirection::Vertical);
+    SwitchDirection(g_app, ProgramViews(), ScrollDirection::Vertical);
     EXPECT_FLOAT_EQ(g_app.caption->motion.scrollOffset, 0.0f);
     g_app.caption->motion.scrollOffset = 50.0f;
     InvalidateCaptionLayout();  // a list or style change keeps the position

@@ -5,7 +5,7 @@
 #include "KeyInput.h"
 #include "TableTestHelpers.h"
 #include "core/help/HelpChapters.h"
-#include "help/HelpWindow.h"
+#include "ui/help/HelpWindow.h"
 
 namespace {
 

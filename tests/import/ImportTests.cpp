@@ -8,11 +8,11 @@
 #include "Confirmation.h"
 #include "TableTestHelpers.h"
 #include "core/import/ImportCheck.h"
-#include "import/ImportWindow.h"
+#include "ui/import/ImportWindow.h"
 #include "CommonDialogs.h"
 #include "TestFolder.h"
 #include "core/import/ImportFile.h"
-#include "list/ListEditing.h"
+#include "ui/panel/ListEditing.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "FreshAppState.h"
 #include "app/AppState.h"
-#include "list/AmountWithSettings.h"
+#include "commands/AmountWithSettings.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include "Confirmation.h"
 #include "TableTestHelpers.h"
 #include "platform/FileIo.h"
-#include "list/ListEditing.h"
+#include "ui/panel/ListEditing.h"
 #include "commands/ListStore.h"
-#include "panel/DonationTable.h"
-#include "panel/MoreMenu.h"
+#include "ui/panel/DonationTable.h"
+#include "ui/panel/MoreMenu.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "TestFolder.h"
 #include "app/AppState.h"
 #include "core/list/AmountText.h"
-#include "list/ListEditing.h"
+#include "ui/panel/ListEditing.h"
 #include "commands/ListStore.h"
 
 namespace {

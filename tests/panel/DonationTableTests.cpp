@@ -4,15 +4,15 @@
 
 #include "TableTestHelpers.h"
 #include "platform/Dpi.h"
-#include "list/ListEditing.h"
+#include "ui/panel/ListEditing.h"
 #include "commands/ListStore.h"
-#include "panel/CellEditor.h"
-#include "panel/ControlPanel.h"
-#include "panel/DonationTable.h"
-#include "panel/MoreMenu.h"
-#include "panel/PanelColors.h"
-#include "panel/SettingsControls.h"
-#include "panel/StatusLine.h"
+#include "ui/panel/CellEditor.h"
+#include "ui/panel/ControlPanel.h"
+#include "ui/panel/DonationTable.h"
+#include "ui/panel/MoreMenu.h"
+#include "ui/panel/PanelColors.h"
+#include "ui/panel/SettingsControls.h"
+#include "ui/panel/StatusLine.h"
 
 namespace {
 

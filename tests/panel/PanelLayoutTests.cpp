@@ -12,14 +12,14 @@
 #include "ProgramWindowsTest.h"
 #include "app/Accelerators.h"
 #include "platform/Dpi.h"
-#include "panel/ControlPanel.h"
-#include "panel/OwnerDrawnButton.h"
-#include "panel/PanelColors.h"
-#include "panel/PanelIds.h"
-#include "panel/PageControls.h"
-#include "panel/PanelLayout.h"
-#include "panel/SettingsControls.h"
-#include "panel/SettingsPages.h"
+#include "ui/panel/ControlPanel.h"
+#include "ui/panel/OwnerDrawnButton.h"
+#include "ui/panel/PanelColors.h"
+#include "ui/panel/PanelIds.h"
+#include "ui/panel/PageControls.h"
+#include "ui/panel/PanelLayout.h"
+#include "ui/panel/SettingsControls.h"
+#include "ui/panel/SettingsPages.h"
 
 namespace {
 

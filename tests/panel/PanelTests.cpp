@@ -9,14 +9,14 @@
 
 #include "ProgramWindowsTest.h"
 #include "app/AppState.h"
-#include "caption/Caption.h"
+#include "ui/caption/Caption.h"
 #include "app/Startup.h"
-#include "import/ImportWindow.h"
-#include "panel/ControlPanel.h"
-#include "panel/OwnerDrawnButton.h"
-#include "panel/PanelIds.h"
-#include "panel/PanelLayout.h"
-#include "panel/SettingsPages.h"
+#include "ui/import/ImportWindow.h"
+#include "ui/panel/ControlPanel.h"
+#include "ui/panel/OwnerDrawnButton.h"
+#include "ui/panel/PanelIds.h"
+#include "ui/panel/PanelLayout.h"
+#include "ui/panel/SettingsPages.h"
 
 namespace {
 
@@ -242,7 +242,7 @@ TEST_F(CheckboxTest, AReleaseOutsideLeavesTheStateUnchanged) {
 
 #include "app/Accelerators.h"
 #include "app/MessageLoop.h"
-#include "panel/PanelFocus.h"
+#include "ui/panel/PanelFocus.h"
 
 namespace {
 

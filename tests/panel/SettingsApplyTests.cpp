@@ -4,8 +4,8 @@
 
 #include "TableTestHelpers.h"
 #include "platform/FileIo.h"
-#include "panel/ControlPanel.h"
-#include "panel/SettingsControls.h"
+#include "ui/panel/ControlPanel.h"
+#include "ui/panel/SettingsControls.h"
 
 namespace {
 

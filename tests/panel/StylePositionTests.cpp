@@ -6,11 +6,11 @@
 #include <commctrl.h>
 
 #include "CommonDialogs.h"
-#include "settings/SettingsState.h"
+#include "commands/SettingsCommands.h"
 #include "TableTestHelpers.h"
-#include "panel/ControlPanel.h"
-#include "panel/SettingsControls.h"
-#include "panel/StylePage.h"
+#include "ui/panel/ControlPanel.h"
+#include "ui/panel/SettingsControls.h"
+#include "ui/panel/StylePage.h"
 
 namespace {
 

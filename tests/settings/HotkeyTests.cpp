@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "FreshAppState.h"
+#include "RecordingViews.h"
 #include "TestFolder.h"
 #include "app/AppState.h"
-#include "panel/ControlPanel.h"
+#include "ui/panel/ControlPanel.h"
 #include "app/Playback.h"
-#include "app/Tray.h"
-#include "settings/Hotkeys.h"
+#include "ui/tray/Tray.h"
+#include "commands/SettingsCommands.h"
+#include "app/Hotkeys.h"
+#include "ui/panel/PanelViews.h"
 
 namespace {
 
@@ -98,11 +101,15 @@ TEST(Playback, ButtonTextsFollowTheState) {
 }
 
 TEST(Playback, TogglingPausesAndContinues) {
-    g_app.paused = true;
-    TogglePlayback();
-    EXPECT_FALSE(g_app.paused);
-    TogglePlayback();
-    EXPECT_TRUE(g_app.paused);
+    AppState app;  // a record of its own: the command needs no window
+    RecordingViews views;
+    ASSERT_TRUE(app.paused);
+    TogglePlayback(app, views);
+    EXPECT_FALSE(app.paused);
+    EXPECT_TRUE(app.playbackEverToggled);
+    TogglePlayback(app, views);
+    EXPECT_TRUE(app.paused);
+    EXPECT_EQ(views.playbackChanges, 2);
 }
 
 TEST(Tray, MenuItemsFollowThePlaybackState) {

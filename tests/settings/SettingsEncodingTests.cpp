@@ -9,12 +9,11 @@
 
 #include "FreshAppState.h"
 #include "FakeMonitors.h"
-#include "settings/SettingsState.h"
+#include "commands/SettingsCommands.h"
 #include "TestFolder.h"
 #include "app/AppState.h"
 #include "core/list/Utf8.h"
 #include "core/settings/IniDocument.h"
-#include "settings/SettingsFile.h"
 
 namespace {
 
@@ -68,12 +67,11 @@ protected:
         EXPECT_TRUE(WriteBytes(g_app.settingsPath, bytes));
         g_app.settings = MakeDefaultSettings();
         g_app.directions = MakeDefaultDirectionRecords(PrimaryWorkArea());
-        LoadSettings();
+        LoadSettings(g_app);
         EXPECT_EQ(g_app.settings.fontFace, expectedFace);
         EXPECT_EQ(g_app.settings.fontSize, 20);
         g_app.settings.fontSize = 99;
-        SaveSettings();
-        EXPECT_TRUE(g_app.settingsSaveOk);
+        EXPECT_TRUE(SaveSettings(g_app));
         return ReadBytes(g_app.settingsPath);
     }
 
@@ -126,12 +124,11 @@ TEST_F(SettingsEncodingTest, TheAnsiCodePageAndBytesThatAreNoUtf8StayAsTheyWere)
     // A value the code page cannot hold turns the file into UTF-8 with a mark
     // instead of a "?": every text survives.
     g_app.settings.titlePrefix = L"感谢 😀";
-    SaveSettings();
-    ASSERT_TRUE(g_app.settingsSaveOk);
+    ASSERT_TRUE(SaveSettings(g_app));
     const std::string utf8 = ReadBytes(g_app.settingsPath);
     EXPECT_EQ(utf8.substr(0, 3), "\xEF\xBB\xBF");
     g_app.settings = MakeDefaultSettings();
-    LoadSettings();
+    LoadSettings(g_app);
     EXPECT_EQ(g_app.settings.titlePrefix, L"感谢 😀");
     EXPECT_EQ(g_app.settings.fontFace, L"黑体");
     EXPECT_EQ(g_app.settings.fontSize, 99);

@@ -2,11 +2,10 @@
 
 #include "FreshAppState.h"
 #include "FakeMonitors.h"
-#include "settings/SettingsState.h"
+#include "commands/SettingsCommands.h"
 #include "TestFolder.h"
 #include "app/AppState.h"
 #include "core/list/Utf8.h"
-#include "settings/SettingsFile.h"
 
 namespace {
 
@@ -46,13 +45,12 @@ protected:
     static void ResetToDefaults() {
         g_app.settings = MakeDefaultSettings();
         g_app.directions = MakeDefaultDirectionRecords(PrimaryWorkArea());
-        g_app.settingsSaveOk = true;
     }
 
     void LoadFrom(const std::string& utf8Text) {
         ASSERT_TRUE(WriteBytes(Path(), Utf16File(utf8Text)));
         ResetToDefaults();
-        LoadSettings();
+        LoadSettings(g_app);
     }
 
     static const DirectionLayout& Layout(int d) { return g_app.directions.layouts[static_cast<size_t>(d)]; }
@@ -84,8 +82,7 @@ const char kDefaultFile[] =
     "[dockVertical]\nmode=0\ntopOffset=70\nbottomOffset=0\n";
 
 TEST_F(SettingsFileTest, FirstSaveWritesEveryKeyInOrderAsUtf16) {
-    SaveSettings();
-    ASSERT_TRUE(g_app.settingsSaveOk);
+    ASSERT_TRUE(SaveSettings(g_app));
     EXPECT_FALSE(FileExists(Pending()));
     EXPECT_EQ(Utf16FileText(ReadBytes(Path())), kDefaultFile);
 }
@@ -110,13 +107,12 @@ TEST_F(SettingsFileTest, EverySavedValueLoadsBack) {
     s.width = 1000;
     s.height = 150;
     g_app.directions.docks[0].edge = DockEdge::Top;
-    SaveSettings();
-    ASSERT_TRUE(g_app.settingsSaveOk);
+    ASSERT_TRUE(SaveSettings(g_app));
     const AppSettings saved = s;
     const DirectionRecords savedRecords = g_app.directions;
 
     ResetToDefaults();
-    LoadSettings();
+    LoadSettings(g_app);
     EXPECT_EQ(s.fontFace, L"黑体");
     EXPECT_EQ(s.fontSize, 48);
     EXPECT_FALSE(s.bold);
@@ -230,8 +226,7 @@ TEST_F(SettingsFileTest, MissingDockSectionOfThePlayingDirectionIsDerived) {
 TEST_F(SettingsFileTest, AFileWithoutLayoutSectionsGetsThemOnTheNextSave) {
     LoadFrom("[style]\nfontSize=40\n; a comment the operator wrote\n[scroll]\ndirection=1\nx=5\ny=6\nwidth=700\n"
              "height=800\nspeed=9\n[custom]\nkeep=这一行不属于程序\n");
-    SaveSettings();
-    ASSERT_TRUE(g_app.settingsSaveOk);
+    ASSERT_TRUE(SaveSettings(g_app));
     const std::string text = Utf16FileText(ReadBytes(Path()));
     EXPECT_NE(text.find("[layoutVertical]\nx=5\ny=6\nwidth=700\nheight=800\nnameAmountGap=10\nspeed=9\n"),
               std::string::npos);
@@ -249,11 +244,10 @@ TEST_F(SettingsFileTest, AFileInTheSystemCodePageKeepsItsEncoding) {
     const std::string gbk = "[style]\r\nfontFace=\xBA\xDA\xCC\xE5\r\n[custom]\r\nkeep=\xB1\xA3\xC1\xF4\r\n";
     ASSERT_TRUE(WriteBytes(Path(), gbk));
     ResetToDefaults();
-    LoadSettings();
+    LoadSettings(g_app);
     EXPECT_EQ(g_app.settings.fontFace, L"黑体");
     g_app.settings.titlePrefix = L"名单";  // 名单 = C3 FB B5 A5
-    SaveSettings();
-    ASSERT_TRUE(g_app.settingsSaveOk);
+    ASSERT_TRUE(SaveSettings(g_app));
     const std::string bytes = ReadBytes(Path());
     EXPECT_NE(bytes.substr(0, 2), "\xFF\xFE");
     EXPECT_NE(bytes.find("fontFace=\xBA\xDA\xCC\xE5"), std::string::npos);
@@ -267,7 +261,7 @@ TEST_F(SettingsFileTest, AnUnattachedMonitorResolvesToTheNearestScreen) {
     ASSERT_FALSE(g_app.monitors.empty());
     LoadFrom("[scroll]\nmonitor=\\\\.\\DISPLAY9\nx=10\ny=10\nwidth=300\nheight=100\n");
     EXPECT_EQ(g_app.settings.monitor, g_app.monitors[0].deviceName);
-    SaveSettings();
+    SaveSettings(g_app);
     const std::string text = Utf16FileText(ReadBytes(Path()));
     EXPECT_NE(text.find("monitor=" + ToUtf8(g_app.monitors[0].deviceName) + "\n"), std::string::npos);
 }
@@ -280,8 +274,8 @@ protected:
         before_ = ReadBytes(Path());
         g_app.settings.fontSize = 99;
     }
-    void ExpectUntouched() {
-        EXPECT_FALSE(g_app.settingsSaveOk);
+    void ExpectUntouched(bool saved) {
+        EXPECT_FALSE(saved);
         EXPECT_EQ(ReadBytes(Path()), before_);
     }
     std::string before_;
@@ -289,26 +283,23 @@ protected:
 
 TEST_F(SettingsSaveFailureTest, ReadOnlyFileStaysAsItWas) {
     ASSERT_TRUE(SetFileAttributesW(Path().c_str(), FILE_ATTRIBUTE_READONLY));
-    SaveSettings();
-    ExpectUntouched();
+    ExpectUntouched(SaveSettings(g_app));
     SetFileAttributesW(Path().c_str(), FILE_ATTRIBUTE_NORMAL);
-    SaveSettings();  // a later save tries again from the start
-    EXPECT_TRUE(g_app.settingsSaveOk);
+    EXPECT_TRUE(SaveSettings(g_app));  // a later save tries again from the start
     EXPECT_NE(Utf16FileText(ReadBytes(Path())).find("fontSize=99\n"), std::string::npos);
 }
 
 TEST_F(SettingsSaveFailureTest, LockedFileStaysAsItWas) {
     HANDLE lock = CreateFileW(Path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-    SaveSettings();
+    const bool saved = SaveSettings(g_app);
     CloseHandle(lock);
-    ExpectUntouched();
+    ExpectUntouched(saved);
 }
 
 TEST_F(SettingsSaveFailureTest, StalePendingFileIsOverwritten) {
     ASSERT_TRUE(WriteBytes(Pending(), Utf16File("[stale]\nold=1\n")));
-    SaveSettings();
-    EXPECT_TRUE(g_app.settingsSaveOk);
+    EXPECT_TRUE(SaveSettings(g_app));
     const std::string text = Utf16FileText(ReadBytes(Path()));
     EXPECT_EQ(text.find("[stale]"), std::string::npos);
     EXPECT_NE(text.find("[custom]\nkeep=1\n"), std::string::npos);
@@ -332,17 +323,14 @@ TEST_F(SettingsSaveFailureTest, AFailureAtAnyStepLeavesTheFileAsItWas) {
 
     for (const SettingsFileOps* ops : {&failCopy, &failOneWrite, &failFlush, &failRename}) {
         SCOPED_TRACE(ops == &failCopy ? "copy" : ops == &failOneWrite ? "write" : ops == &failFlush ? "flush" : "rename");
-        g_app.settingsSaveOk = true;
-        SaveSettingsWith(*ops);
-        ExpectUntouched();
+        ExpectUntouched(SaveSettings(g_app, *ops));
     }
 
     // Without a file, a pending file that cannot be created leaves no file at all.
     DeleteFileW(Path().c_str());
     SettingsFileOps failCreate = platform;
     failCreate.createWithBom = [](const std::wstring&) { return false; };
-    SaveSettingsWith(failCreate);
-    EXPECT_FALSE(g_app.settingsSaveOk);
+    EXPECT_FALSE(SaveSettings(g_app, failCreate));
     EXPECT_FALSE(FileExists(Path()));
 }
 

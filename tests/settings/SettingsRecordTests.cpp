@@ -5,10 +5,11 @@
 #include "FakeMonitors.h"
 #include "TestFolder.h"
 #include "app/AppState.h"
-#include "panel/ControlPanel.h"
-#include "caption/CaptionContent.h"
-#include "caption/CaptionPlacement.h"
-#include "settings/SettingsFile.h"
+#include "ui/panel/ControlPanel.h"
+#include "ui/caption/CaptionContent.h"
+#include "ui/caption/CaptionPlacement.h"
+#include "commands/SettingsCommands.h"
+#include "ui/panel/PanelViews.h"
 
 namespace {
 
@@ -51,13 +52,13 @@ TEST_F(SettingsRecordTest, SwitchingThereAndBackRestoresEveryActiveValue) {
     s.height = 150;
     s.nameAmountGap = 17;
     s.speed = 9;
-    SwitchDirection(ScrollDirection::Vertical);
+    SwitchDirection(g_app, ProgramViews(), ScrollDirection::Vertical);
     EXPECT_EQ(s.direction, ScrollDirection::Vertical);
     EXPECT_EQ(s.height, 1040);
     EXPECT_EQ(s.nameAmountGap, 30);
     EXPECT_TRUE(FileExists(g_app.settingsPath));  // a switch saves
     s.speed = 4;
-    SwitchDirection(ScrollDirection::Horizontal);
+    SwitchDirection(g_app, ProgramViews(), ScrollDirection::Horizontal);
     EXPECT_EQ(s.x, 33);
     EXPECT_EQ(s.y, 800);
     EXPECT_EQ(s.width, 1500);
@@ -72,7 +73,7 @@ TEST_F(SettingsRecordTest, SwitchingThereAndBackRestoresEveryActiveValue) {
 
 TEST_F(SettingsRecordTest, SwitchingToThePlayingDirectionChangesAndSavesNothing) {
     g_app.settings.speed = 11;
-    SwitchDirection(ScrollDirection::Horizontal);
+    SwitchDirection(g_app, ProgramViews(), ScrollDirection::Horizontal);
     EXPECT_EQ(g_app.settings.speed, 11);
     EXPECT_FALSE(FileExists(g_app.settingsPath));
 }
@@ -90,10 +91,10 @@ TEST_F(SettingsRecordTest, RestoringDefaultsKeepsTheListAndResetsEverythingElse)
     s.fontFace = L"黑体";
     s.value = L"Ctrl+F1";
     SelectTargetMonitor(1);
-    SwitchDirection(ScrollDirection::Vertical);
+    SwitchDirection(g_app, ProgramViews(), ScrollDirection::Vertical);
     ASSERT_EQ(s.monitor, L"\\\\.\\DISPLAY2");
 
-    RestoreDefaultSettings();
+    RestoreDefaultSettings(g_app, ProgramViews());
     EXPECT_EQ(g_app.list.size(), 1u);
     EXPECT_FALSE(s.thousandsSeparator);
     EXPECT_EQ(s.fontFace, L"宋体");
@@ -142,7 +143,7 @@ TEST_F(SettingsRecordTest, ALargeFontMakesTheHorizontalCaptionTaller) {
     EXPECT_EQ(g_app.directions.layouts[0].height, minimum);
 
     // The vertical direction has no such rule.
-    SwitchDirection(ScrollDirection::Vertical);
+    SwitchDirection(g_app, ProgramViews(), ScrollDirection::Vertical);
     s.height = 50;
     EnsureMinimumCaptionHeight();
     EXPECT_EQ(s.height, 50);
@@ -199,7 +200,7 @@ TEST_F(SettingsRecordTest, TargetScreenListShowsEveryScreenAndSelectsTheTarget) 
 namespace {
 
 ConfirmationSeen ConfirmAndAnswer(int answer) {
-    return AnswerConfirmation(L"恢复默认", answer, [] { ConfirmRestoreDefaults(); });
+    return AnswerConfirmation(L"恢复默认", answer, [] { ConfirmRestoreDefaults(g_app, ProgramViews()); });
 }
 
 TEST_F(SettingsRecordTest, RestoreDefaultsAsksFirstAndNoChangesNothing) {

@@ -1,0 +1,118 @@
+#include "commands/SettingsCommands.h"
+
+namespace {
+
+RECT PrimaryWorkAreaOf(const AppState& app) {
+    for (const MonitorEntry& entry : app.monitors) {
+        if (entry.primary) return entry.workArea;
+    }
+    if (!app.monitors.empty()) return app.monitors.front().workArea;
+    RECT area{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    return area;
+}
+
+AppSettings DefaultSettingsFor(const AppState& app) {
+    AppSettings settings;
+    const RECT p = PrimaryWorkAreaOf(app);
+    settings.x = p.left;
+    settings.width = p.right - p.left;
+    settings.height = 128;
+    settings.y = p.bottom - 128;
+    for (const MonitorEntry& entry : app.monitors) {
+        if (entry.primary) {
+            settings.monitor = entry.deviceName;
+            return settings;
+        }
+    }
+    if (!app.monitors.empty()) settings.monitor = app.monitors.front().deviceName;
+    return settings;
+}
+
+int TargetMonitorIndexOf(const AppState& app) {
+    const RECT caption = ActiveCaptionRect(app.settings);
+    return TargetMonitorIndexIn(app.monitors, app.settings.monitor, MonitorFromRect(&caption, MONITOR_DEFAULTTONEAREST));
+}
+
+RECT TargetWorkAreaOf(const AppState& app) {
+    const int index = TargetMonitorIndexOf(app);
+    return index >= 0 ? app.monitors[static_cast<size_t>(index)].workArea : PrimaryWorkAreaOf(app);
+}
+
+void StoreActiveLayoutOf(AppState& app, ScrollDirection d) {
+    app.directions.layouts[static_cast<size_t>(DirectionIndex(d))] = ActiveLayout(app.settings);
+}
+
+void RecordDockOffsetOf(AppState& app, ScrollDirection d) {
+    RecordDockOffsetIn(app.directions.docks[static_cast<size_t>(DirectionIndex(d))], app.settings,
+                       TargetWorkAreaOf(app));
+}
+
+}  // namespace
+
+RECT PrimaryWorkArea() { return PrimaryWorkAreaOf(g_app); }
+AppSettings MakeDefaultSettings() { return DefaultSettingsFor(g_app); }
+int TargetMonitorIndex() { return TargetMonitorIndexOf(g_app); }
+RECT TargetWorkArea() { return TargetWorkAreaOf(g_app); }
+void StoreActiveLayout(ScrollDirection d) { StoreActiveLayoutOf(g_app, d); }
+void RecordDockOffset(ScrollDirection d) { RecordDockOffsetOf(g_app, d); }
+
+void LoadSettings(AppState& app) {
+    ReadSettings(ReadSettingsDocument(app.settingsPath), app.monitors, PrimaryWorkAreaOf(app), app.settings,
+                 app.directions);
+}
+
+bool SaveSettings(AppState& app, const SettingsFileOps& ops) {
+    StoreActiveLayoutOf(app, app.settings.direction);
+    RecordDockOffsetOf(app, app.settings.direction);
+    return WriteSettingsFile(app.settings, app.directions, app.settingsPath, ops);
+}
+
+void SwitchDirection(AppState& app, Views& views, ScrollDirection d) {
+    AppSettings& s = app.settings;
+    if (d == s.direction) return;
+    StoreActiveLayoutOf(app, s.direction);
+    RecordDockOffsetOf(app, s.direction);
+    s.direction = d;
+    app.directions.lastAppliedDirection = d;
+    LoadActiveLayout(s, app.directions.layouts[static_cast<size_t>(DirectionIndex(d))]);
+    // Placing the caption may still raise its height to fit the font: save after.
+    views.SettingsChanged(SettingsChange::Direction);
+    SaveSettings(app);
+}
+
+void RestoreDefaultSettings(AppState& app, Views& views) {
+    app.settings = DefaultSettingsFor(app);
+    app.directions = MakeDefaultDirectionRecords(PrimaryWorkAreaOf(app));
+    LoadActiveLayout(app.settings, app.directions.layouts[0]);
+    views.SettingsChanged(SettingsChange::Everything);
+    SaveSettings(app);
+}
+
+void ConfirmRestoreDefaults(AppState& app, Views& views) {
+    if (views.Confirm(ConfirmKind::RestoreDefaults)) RestoreDefaultSettings(app, views);
+}
+
+bool ApplySettings(AppState& app, Views& views, const AppSettings& read) {
+    app.settings = read;
+    AppSettings& s = app.settings;
+    const ScrollDirection previous = app.directions.lastAppliedDirection;
+    const bool directionChanged = s.direction != previous;
+    if (directionChanged) {
+        StoreActiveLayoutOf(app, previous);
+        RecordDockOffsetOf(app, previous);
+        app.directions.lastAppliedDirection = s.direction;
+        LoadActiveLayout(s, app.directions.layouts[static_cast<size_t>(DirectionIndex(s.direction))]);
+    } else {
+        StoreActiveLayoutOf(app, s.direction);
+        RecordDockOffsetOf(app, s.direction);
+    }
+    views.SettingsChanged(directionChanged ? SettingsChange::AppliedNewDirection : SettingsChange::Applied);
+    return SaveSettings(app);
+}
+
+void TogglePlayback(AppState& app, Views& views) {
+    app.playbackEverToggled = true;
+    app.paused = !app.paused;
+    views.PlaybackChanged();
+}

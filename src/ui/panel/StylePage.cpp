@@ -1,0 +1,137 @@
+#include "ui/panel/StylePage.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <cwchar>
+
+#include "app/AppState.h"
+#include "ui/caption/Caption.h"
+#include "ui/panel/ControlPanel.h"
+#include "ui/caption/CaptionContent.h"
+#include "ui/caption/CaptionFont.h"
+#include "ui/caption/CaptionPlacement.h"
+#include "ui/panel/DonationTable.h"
+#include "ui/panel/PageControls.h"
+#include "ui/panel/PanelIds.h"
+#include "ui/panel/SettingsApply.h"
+#include "ui/panel/SettingsControls.h"
+#include "ui/panel/StatusLine.h"
+#include "platform/CommonControls.h"
+#include "commands/SettingsCommands.h"
+
+namespace {
+
+// The dialog's custom colours last until the program exits; they are not saved.
+
+void PlaceCaption() {
+    if (g_app.caption->window) ApplyCaptionPlacement();
+}
+
+COLORREF* ColourOfButton(int id) {
+    AppSettings& s = g_app.settings;
+    switch (id) {
+        case kIdNameColorButton: return &s.textColor;
+        case kIdAmountColorButton: return &s.amountColor;
+        case kIdOutlineColorButton: return &s.outlineColor;
+        case kIdShadowColorButton: return &s.shadowColor;
+        default: return nullptr;
+    }
+}
+
+}  // namespace
+
+void OnStyleCheckBox(int id) {
+    AppSettings& s = g_app.settings;
+    switch (id) {
+        case kIdBoldCheck:
+            s.bold = ReadCheckField(id, false);
+            RebuildCaptionFont();
+            break;
+        case kIdOutlineCheck:
+            s.textOutline = ReadCheckField(id, false);
+            RebuildCaptionFont();
+            break;
+        case kIdShadowCheck: s.textShadow = ReadCheckField(id, false); break;
+        default: return;
+    }
+    PlaceCaption();
+    SaveSettings(g_app);
+    InvalidateCaptionLayout();
+    RepaintCaption();
+}
+
+LRESULT OnFontSizeStep(const NMUPDOWN& step) {
+    AppSettings& s = g_app.settings;
+    s.fontSize = std::clamp(step.iPos + step.iDelta, kMinFontSize, kMaxFontSize);
+    SetNumberField(FindPanelControl(kIdFontSizeField), s.fontSize);
+    SendMessageW(step.hdr.hwndFrom, UDM_SETPOS32, 0, s.fontSize);
+    RebuildCaptionFont();
+    if (g_app.caption->window) ApplyCaptionPlacement();
+    SaveSettings(g_app);
+    InvalidateCaptionLayout();
+    RepaintCaption();
+    return TRUE;  // the spin's own step is replaced by ours
+}
+
+// The thousands separator changes the table, the preview and the caption at
+// once; the stored amounts stay as they are.
+void OnThousandsSeparatorBox() {
+    g_app.settings.thousandsSeparator = ReadCheckField(kIdThousandsCheck, false);
+    InvalidateCaptionLayout();
+    RefreshDonationTable();
+    const bool saved = SaveSettings(g_app);
+    RepaintCaption();
+    SetStatusText(saved ? L"千分位显示已应用并保存" : L"千分位显示已应用，保存失败", true);
+}
+
+void OnColourButton(int id) {
+    COLORREF* colour = ColourOfButton(id);
+    if (!colour) return;
+    *colour = PickColor(g_app.panel->window, *colour);
+    SaveSettings(g_app);
+    InvalidateCaptionLayout();
+    RepaintCaption();
+    if (HWND button = FindPanelControl(id)) InvalidateRect(button, nullptr, TRUE);
+}
+
+COLORREF PickColor(HWND owner, COLORREF colour) {
+    CHOOSECOLORW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner;
+    dialog.rgbResult = colour;
+    dialog.lpCustColors = g_app.panel->customColours;
+    dialog.Flags = CC_FULLOPEN | CC_RGBINIT;
+    return comdlg::ChooseColorW(&dialog) ? dialog.rgbResult : colour;
+}
+
+void ChooseCaptionFont() {
+    AppSettings& s = g_app.settings;
+    HWND panel = g_app.panel->window;
+    LOGFONTW font{};
+    wcsncpy(font.lfFaceName, s.fontFace.c_str(), LF_FACESIZE - 1);
+    int dpi = 96;
+    if (HDC dc = GetDC(panel)) {
+        dpi = GetDeviceCaps(dc, LOGPIXELSY);
+        ReleaseDC(panel, dc);
+    }
+    font.lfHeight = -MulDiv(s.fontSize, dpi, 72);
+    font.lfWeight = s.bold ? FW_BOLD : FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+
+    CHOOSEFONTW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = panel;
+    dialog.lpLogFont = &font;
+    dialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS;
+    dialog.rgbColors = s.textColor;
+    if (!comdlg::ChooseFontW(&dialog)) return;
+
+    s.fontFace = font.lfFaceName;
+    s.bold = font.lfWeight > 599;
+    const int points = dialog.iPointSize / 10;  // tenths of a point
+    s.fontSize = points < 8 ? 8 : std::min(points, 160);
+    s.textColor = dialog.rgbColors;
+    RefreshSettingsControls();
+    ApplySettingsFromPanel();  // raises a size below 10 to 10
+}

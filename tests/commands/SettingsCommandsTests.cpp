@@ -1,0 +1,107 @@
+// The settings commands on a record of their own, without a window: what
+// they change, what they tell the views, and what reaches settings.ini.
+#include <gtest/gtest.h>
+
+#include "FakeMonitors.h"
+#include "RecordingViews.h"
+#include "TestFolder.h"
+#include "app/AppState.h"
+#include "commands/SettingsCommands.h"
+
+namespace {
+
+class SettingsCommandsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        app_.monitors = {FakeScreen(L"\\\\.\\DISPLAY1", {0, 0, 1920, 1080}, true, 40)};
+        app_.settingsPath = folder_.File(L"settings.ini");
+        RestoreDefaultSettings(app_, views_);
+    }
+
+    // What a fresh start would read from the file.
+    AppSettings Reread() const {
+        AppState again;
+        again.monitors = app_.monitors;
+        again.settingsPath = app_.settingsPath;
+        LoadSettings(again);
+        return again.settings;
+    }
+
+    TestFolder folder_;
+    AppState app_;
+    RecordingViews views_;
+};
+
+TEST_F(SettingsCommandsTest, DefaultsComeFromThePrimaryScreenAndAreSaved) {
+    EXPECT_EQ(views_.settingsChanges, std::vector<SettingsChange>{SettingsChange::Everything});
+    EXPECT_EQ(app_.settings.width, 1920);
+    EXPECT_EQ(app_.settings.y, 1040 - 128);
+    EXPECT_EQ(app_.settings.monitor, L"\\\\.\\DISPLAY1");
+    const AppSettings again = Reread();
+    EXPECT_EQ(again.y, app_.settings.y);
+    EXPECT_EQ(again.monitor, app_.settings.monitor);
+}
+
+TEST_F(SettingsCommandsTest, ASwitchTellsTheViewsOnceAndTheFileKeepsIt) {
+    SwitchDirection(app_, views_, ScrollDirection::Vertical);
+    ASSERT_EQ(views_.settingsChanges.size(), 2u);
+    EXPECT_EQ(views_.settingsChanges[1], SettingsChange::Direction);
+    EXPECT_EQ(app_.settings.direction, ScrollDirection::Vertical);
+    EXPECT_EQ(Reread().direction, ScrollDirection::Vertical);
+
+    // The direction in force: nothing to do, nothing told.
+    SwitchDirection(app_, views_, ScrollDirection::Vertical);
+    EXPECT_EQ(views_.settingsChanges.size(), 2u);
+
+    // Back again: the horizontal layout it left is the one it finds.
+    SwitchDirection(app_, views_, ScrollDirection::Horizontal);
+    EXPECT_EQ(app_.settings.height, 128);
+    EXPECT_EQ(app_.settings.width, 1920);
+}
+
+TEST_F(SettingsCommandsTest, RestoringTheDefaultsAsksFirstAndNoChangesNothing) {
+    app_.settings.fontSize = 60;
+    views_.answer = false;
+    ConfirmRestoreDefaults(app_, views_);
+    EXPECT_EQ(views_.asked, std::vector<ConfirmKind>{ConfirmKind::RestoreDefaults});
+    EXPECT_EQ(app_.settings.fontSize, 60);
+    EXPECT_EQ(views_.settingsChanges.size(), 1u);
+
+    views_.answer = true;
+    ConfirmRestoreDefaults(app_, views_);
+    EXPECT_EQ(app_.settings.fontSize, AppSettings{}.fontSize);
+    EXPECT_EQ(views_.settingsChanges.size(), 2u);
+}
+
+TEST_F(SettingsCommandsTest, AppliedValuesBelongToTheDirectionThatWasShowing) {
+    AppSettings read = app_.settings;
+    read.fontSize = 48;
+    EXPECT_TRUE(ApplySettings(app_, views_, read));
+    EXPECT_EQ(views_.settingsChanges.back(), SettingsChange::Applied);
+    EXPECT_EQ(Reread().fontSize, 48);
+
+    // The width was typed for the horizontal caption, then vertical chosen.
+    read = app_.settings;
+    read.width = 1234;
+    read.direction = ScrollDirection::Vertical;
+    EXPECT_TRUE(ApplySettings(app_, views_, read));
+    EXPECT_EQ(views_.settingsChanges.back(), SettingsChange::AppliedNewDirection);
+    EXPECT_EQ(app_.settings.direction, ScrollDirection::Vertical);
+    EXPECT_NE(app_.settings.width, 1234);
+    SwitchDirection(app_, views_, ScrollDirection::Horizontal);
+    EXPECT_EQ(app_.settings.width, 1234);
+    EXPECT_EQ(app_.settings.fontSize, 48);
+}
+
+TEST_F(SettingsCommandsTest, ASaveThatCannotWriteSaysSo) {
+    ASSERT_TRUE(SaveSettings(app_));
+    ASSERT_TRUE(SetFileAttributesW(app_.settingsPath.c_str(), FILE_ATTRIBUTE_READONLY));
+    app_.settings.fontSize = 50;
+    EXPECT_FALSE(SaveSettings(app_));
+    SetFileAttributesW(app_.settingsPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_NE(Reread().fontSize, 50);
+    EXPECT_TRUE(SaveSettings(app_));
+    EXPECT_EQ(Reread().fontSize, 50);
+}
+
+}  // namespace
