@@ -111,6 +111,26 @@ bool ApplySettings(AppState& app, Views& views, const AppSettings& read) {
     return SaveSettings(app);
 }
 
+bool ChangeSettings(AppState& app, Views& views, SettingsChange what, const std::function<void(AppSettings&)>& change) {
+    change(app.settings);
+    views.SettingsChanged(what);
+    return SaveSettings(app);
+}
+
+bool DockCaption(AppState& app, Views& views, const AppSettings& typed, DockEdge edge) {
+    const RECT work = TargetWorkAreaOf(app);  // the screen the caption stood on
+    app.settings = typed;
+    AppSettings& s = app.settings;
+    // The edge in use so far remembers where the caption stood.
+    StoreActiveLayoutOf(app, s.direction);
+    RecordDockOffsetOf(app, s.direction);
+    DockState& dock = app.directions.docks[static_cast<size_t>(DirectionIndex(s.direction))];
+    dock.edge = edge;
+    s.y = edge == DockEdge::Top ? work.top + dock.topOffset : work.bottom - s.height - dock.bottomOffset;
+    views.SettingsChanged(SettingsChange::Placement);
+    return SaveSettings(app);
+}
+
 void TogglePlayback(AppState& app, Views& views) {
     app.playbackEverToggled = true;
     app.paused = !app.paused;

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "app/AppState.h"
 #include "commands/Views.h"
 #include "core/settings/AppSettings.h"
@@ -42,6 +44,15 @@ void ConfirmRestoreDefaults(AppState& app, Views& views);
 // direction that was showing, and a new direction brings its own layout.
 // Returns whether they were saved.
 bool ApplySettings(AppState& app, Views& views, const AppSettings& read);
+
+// A setting changed by one control of the panel (a check box, a spin, a
+// slider, a colour): `change` sets it, the windows redo what `what` names,
+// and the settings are saved. Returns whether they were saved.
+bool ChangeSettings(AppState& app, Views& views, SettingsChange what, const std::function<void(AppSettings&)>& change);
+
+// A dock preset: the geometry as typed, then the caption at the given edge of
+// its screen at the distance that edge remembers. Returns whether saved.
+bool DockCaption(AppState& app, Views& views, const AppSettings& typed, DockEdge edge);
 
 // Starts or pauses the caption.
 void TogglePlayback(AppState& app, Views& views);

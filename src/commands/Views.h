@@ -14,6 +14,10 @@ enum class SettingsChange {
     Applied,              // the panel's values in the same direction: font, caption placed again and repainted
     AppliedNewDirection,  // the panel's values with another direction: controls, font, placed, restarted
     Everything,           // every setting: also the hotkeys and the table's amounts
+    Colours,              // a colour: the caption repainted
+    Amounts,              // how amounts are shown: the table and the caption
+    Placement,            // the caption's rectangle or z-order: placed again
+    Speed,                // the speed: the panel's indicators
 };
 
 struct Views {

@@ -93,6 +93,29 @@ TEST_F(SettingsCommandsTest, AppliedValuesBelongToTheDirectionThatWasShowing) {
     EXPECT_EQ(app_.settings.fontSize, 48);
 }
 
+TEST_F(SettingsCommandsTest, OneControlsChangeTellsWhatToRedoAndSaves) {
+    EXPECT_TRUE(ChangeSettings(app_, views_, SettingsChange::Amounts, [](AppSettings& s) {
+        s.thousandsSeparator = !AppSettings{}.thousandsSeparator;
+    }));
+    EXPECT_EQ(views_.settingsChanges.back(), SettingsChange::Amounts);
+    EXPECT_EQ(Reread().thousandsSeparator, !AppSettings{}.thousandsSeparator);
+}
+
+TEST_F(SettingsCommandsTest, ADockPresetTakesTheTypedGeometryToTheEdge) {
+    const int topOffset = app_.directions.docks[static_cast<size_t>(DirectionIndex(ScrollDirection::Horizontal))].topOffset;
+    AppSettings typed = app_.settings;
+    typed.height = 200;
+    typed.y = 1040 - 200 - 10;  // typed 10 pixels above the taskbar
+    EXPECT_TRUE(DockCaption(app_, views_, typed, DockEdge::Top));
+    EXPECT_EQ(views_.settingsChanges.back(), SettingsChange::Placement);
+    EXPECT_EQ(app_.settings.height, 200);
+    EXPECT_EQ(app_.settings.y, topOffset);
+    // Back at the bottom, at the distance the bottom edge remembered.
+    EXPECT_TRUE(DockCaption(app_, views_, app_.settings, DockEdge::Bottom));
+    EXPECT_EQ(app_.settings.y, 1040 - 200 - 10);
+    EXPECT_EQ(Reread().y, 1040 - 200 - 10);
+}
+
 TEST_F(SettingsCommandsTest, ASaveThatCannotWriteSaysSo) {
     ASSERT_TRUE(SaveSettings(app_));
     ASSERT_TRUE(SetFileAttributesW(app_.settingsPath.c_str(), FILE_ATTRIBUTE_READONLY));

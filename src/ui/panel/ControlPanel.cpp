@@ -31,6 +31,7 @@
 #include "ui/panel/PositionPage.h"
 #include "ui/panel/SettingsControls.h"
 #include "commands/SettingsCommands.h"
+#include "ui/panel/PanelViews.h"
 
 
 namespace {
@@ -125,12 +126,9 @@ LRESULT OnMinMaxInfo(LPARAM lParam) {
 LRESULT OnSpeedSlider(HWND slider) {
     const int speed = static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0));
     g_app.panel->updatingControls = true;
-    g_app.settings.speed = speed;
     SetNumberField(GetDlgItem(g_app.panel->window, kIdSpeedBox), speed);
     g_app.panel->updatingControls = false;
-    StoreActiveLayout(g_app.settings.direction);
-    SaveSettings(g_app);
-    if (g_app.panel->panelReady) RefreshPanelIndicators();
+    ChangeSettings(g_app, ProgramViews(), SettingsChange::Speed, [speed](AppSettings& s) { s.speed = speed; });
     return 0;
 }
 

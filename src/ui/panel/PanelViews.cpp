@@ -34,6 +34,24 @@ public:
     }
 
     void SettingsChanged(SettingsChange what) override {
+        switch (what) {
+            case SettingsChange::Colours:
+                InvalidateCaptionLayout();
+                RepaintCaption();
+                return;
+            case SettingsChange::Amounts:
+                InvalidateCaptionLayout();
+                RefreshDonationTable();
+                RepaintCaption();
+                return;
+            case SettingsChange::Placement:
+                if (g_app.caption->window) ApplyCaptionPlacement();
+                return;
+            case SettingsChange::Speed:
+                if (g_app.panel->panelReady) RefreshPanelIndicators();
+                return;
+            default: break;
+        }
         const bool everything = what == SettingsChange::Everything;
         if (what != SettingsChange::Applied) RefreshSettingsControls();
         if (what != SettingsChange::Direction) RebuildCaptionFont();

@@ -11,6 +11,7 @@
 #include "ui/panel/PanelIds.h"
 #include "ui/panel/SettingsControls.h"
 #include "commands/SettingsCommands.h"
+#include "ui/panel/PanelViews.h"
 
 namespace {
 
@@ -19,51 +20,39 @@ int SliderPosition(int id, int fallback) {
     return slider ? static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0)) : fallback;
 }
 
-void StoreGeometry() {
-    StoreActiveLayout(g_app.settings.direction);
-    RecordDockOffset(g_app.settings.direction);
-}
-
 }  // namespace
 
 void ApplySliderGeometry() {
-    AppSettings& s = g_app.settings;
-    s.x = SliderPosition(kIdXSlider, s.x);
-    s.y = SliderPosition(kIdYSlider, s.y);
-    s.width = std::max(180, SliderPosition(kIdWidthSlider, s.width));
-    s.height = std::max(40, SliderPosition(kIdHeightSlider, s.height));
-    SetNumberField(FindPanelControl(kIdXField), s.x);
-    SetNumberField(FindPanelControl(kIdYField), s.y);
-    SetNumberField(FindPanelControl(kIdWidthField), s.width);
-    SetNumberField(FindPanelControl(kIdHeightField), s.height);
-    StoreGeometry();
-    if (g_app.caption->window) ApplyCaptionPlacement();
-    SaveSettings(g_app);
+    const AppSettings& now = g_app.settings;
+    const int x = SliderPosition(kIdXSlider, now.x);
+    const int y = SliderPosition(kIdYSlider, now.y);
+    const int width = std::max(180, SliderPosition(kIdWidthSlider, now.width));
+    const int height = std::max(40, SliderPosition(kIdHeightSlider, now.height));
+    SetNumberField(FindPanelControl(kIdXField), x);
+    SetNumberField(FindPanelControl(kIdYField), y);
+    SetNumberField(FindPanelControl(kIdWidthField), width);
+    SetNumberField(FindPanelControl(kIdHeightField), height);
+    ChangeSettings(g_app, ProgramViews(), SettingsChange::Placement, [&](AppSettings& s) {
+        s.x = x;
+        s.y = y;
+        s.width = width;
+        s.height = height;
+    });
 }
 
 void ApplyDockPreset(DockEdge edge) {
-    AppSettings& s = g_app.settings;
-    const RECT work = TargetWorkArea();
+    AppSettings typed = g_app.settings;
     if (g_app.panel->window) {
-        s.x = ReadNumberField(FindPanelControl(kIdXField), s.x);
-        s.y = ReadNumberField(FindPanelControl(kIdYField), s.y);
-        s.width = std::max(180, ReadNumberField(FindPanelControl(kIdWidthField), s.width));
-        s.height = std::max(40, ReadNumberField(FindPanelControl(kIdHeightField), s.height));
+        typed.x = ReadNumberField(FindPanelControl(kIdXField), typed.x);
+        typed.y = ReadNumberField(FindPanelControl(kIdYField), typed.y);
+        typed.width = std::max(180, ReadNumberField(FindPanelControl(kIdWidthField), typed.width));
+        typed.height = std::max(40, ReadNumberField(FindPanelControl(kIdHeightField), typed.height));
     }
-    StoreGeometry();  // the edge in use so far remembers where the caption stood
-    DockState& dock = g_app.directions.docks[static_cast<size_t>(DirectionIndex(s.direction))];
-    dock.edge = edge;
-    s.y = edge == DockEdge::Top ? work.top + dock.topOffset : work.bottom - s.height - dock.bottomOffset;
-    StoreGeometry();
+    DockCaption(g_app, ProgramViews(), typed, edge);
     RefreshSettingsControls();
-    if (g_app.caption->window) ApplyCaptionPlacement();
-    SaveSettings(g_app);
 }
 
 void OnTopMostBox() {
-    g_app.settings.topMost = ReadCheckField(kIdTopMostCheck, false);
-    if (g_app.caption->window) ApplyCaptionPlacement();
-    SaveSettings(g_app);
-    InvalidateCaptionLayout();
-    RepaintCaption();
+    const bool topMost = ReadCheckField(kIdTopMostCheck, false);
+    ChangeSettings(g_app, ProgramViews(), SettingsChange::Placement, [topMost](AppSettings& s) { s.topMost = topMost; });
 }

@@ -19,17 +19,13 @@
 #include "ui/panel/StatusLine.h"
 #include "platform/CommonControls.h"
 #include "commands/SettingsCommands.h"
+#include "ui/panel/PanelViews.h"
 
 namespace {
 
 // The dialog's custom colours last until the program exits; they are not saved.
 
-void PlaceCaption() {
-    if (g_app.caption->window) ApplyCaptionPlacement();
-}
-
-COLORREF* ColourOfButton(int id) {
-    AppSettings& s = g_app.settings;
+COLORREF* ColourOfButton(int id, AppSettings& s) {
     switch (id) {
         case kIdNameColorButton: return &s.textColor;
         case kIdAmountColorButton: return &s.amountColor;
@@ -42,56 +38,41 @@ COLORREF* ColourOfButton(int id) {
 }  // namespace
 
 void OnStyleCheckBox(int id) {
-    AppSettings& s = g_app.settings;
+    bool AppSettings::*flag = nullptr;
     switch (id) {
-        case kIdBoldCheck:
-            s.bold = ReadCheckField(id, false);
-            RebuildCaptionFont();
-            break;
-        case kIdOutlineCheck:
-            s.textOutline = ReadCheckField(id, false);
-            RebuildCaptionFont();
-            break;
-        case kIdShadowCheck: s.textShadow = ReadCheckField(id, false); break;
+        case kIdBoldCheck: flag = &AppSettings::bold; break;
+        case kIdOutlineCheck: flag = &AppSettings::textOutline; break;
+        case kIdShadowCheck: flag = &AppSettings::textShadow; break;
         default: return;
     }
-    PlaceCaption();
-    SaveSettings(g_app);
-    InvalidateCaptionLayout();
-    RepaintCaption();
+    const bool checked = ReadCheckField(id, false);
+    ChangeSettings(g_app, ProgramViews(), SettingsChange::Applied, [&](AppSettings& s) { s.*flag = checked; });
 }
 
 LRESULT OnFontSizeStep(const NMUPDOWN& step) {
-    AppSettings& s = g_app.settings;
-    s.fontSize = std::clamp(step.iPos + step.iDelta, kMinFontSize, kMaxFontSize);
-    SetNumberField(FindPanelControl(kIdFontSizeField), s.fontSize);
-    SendMessageW(step.hdr.hwndFrom, UDM_SETPOS32, 0, s.fontSize);
-    RebuildCaptionFont();
-    if (g_app.caption->window) ApplyCaptionPlacement();
-    SaveSettings(g_app);
-    InvalidateCaptionLayout();
-    RepaintCaption();
+    const int size = std::clamp(step.iPos + step.iDelta, kMinFontSize, kMaxFontSize);
+    SetNumberField(FindPanelControl(kIdFontSizeField), size);
+    SendMessageW(step.hdr.hwndFrom, UDM_SETPOS32, 0, size);
+    ChangeSettings(g_app, ProgramViews(), SettingsChange::Applied, [size](AppSettings& s) { s.fontSize = size; });
     return TRUE;  // the spin's own step is replaced by ours
 }
 
 // The thousands separator changes the table, the preview and the caption at
 // once; the stored amounts stay as they are.
 void OnThousandsSeparatorBox() {
-    g_app.settings.thousandsSeparator = ReadCheckField(kIdThousandsCheck, false);
-    InvalidateCaptionLayout();
-    RefreshDonationTable();
-    const bool saved = SaveSettings(g_app);
-    RepaintCaption();
+    const bool grouped = ReadCheckField(kIdThousandsCheck, false);
+    const bool saved = ChangeSettings(g_app, ProgramViews(), SettingsChange::Amounts,
+                                      [grouped](AppSettings& s) { s.thousandsSeparator = grouped; });
     SetStatusText(saved ? L"千分位显示已应用并保存" : L"千分位显示已应用，保存失败", true);
 }
 
 void OnColourButton(int id) {
-    COLORREF* colour = ColourOfButton(id);
+    COLORREF* colour = ColourOfButton(id, g_app.settings);
     if (!colour) return;
-    *colour = PickColor(g_app.panel->window, *colour);
-    SaveSettings(g_app);
-    InvalidateCaptionLayout();
-    RepaintCaption();
+    const COLORREF picked = PickColor(g_app.panel->window, *colour);
+    ChangeSettings(g_app, ProgramViews(), SettingsChange::Colours, [&](AppSettings& s) {
+        *ColourOfButton(id, s) = picked;
+    });
     if (HWND button = FindPanelControl(id)) InvalidateRect(button, nullptr, TRUE);
 }
 
