@@ -56,13 +56,3 @@ bool HandleHotkey(int id) {
         default: return false;
     }
 }
-
-void ApplyHotkeyTexts(const std::array<std::wstring, kHotkeyCount>& texts) {
-    for (int id = 1; id <= kHotkeyCount; ++id) {
-        const std::wstring text = TrimText(texts[static_cast<size_t>(id - 1)]);
-        HotkeyText(id) = text.empty() ? DefaultHotkeyText(id) : text;
-    }
-    RegisterHotkeys();
-    RefreshSettingsControls();
-    SaveSettings(g_app);
-}

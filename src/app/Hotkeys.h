@@ -22,5 +22,3 @@ void UnregisterHotkeys(HWND window);
 // WM_HOTKEY: runs the effect of id 1-4; false for any other id.
 bool HandleHotkey(int id);
 
-// "应用快捷键": the four texts (empty gives the default), registered and saved.
-void ApplyHotkeyTexts(const std::array<std::wstring, kHotkeyCount>& texts);

@@ -1,5 +1,7 @@
 #include "commands/SettingsCommands.h"
 
+#include <algorithm>
+
 namespace {
 
 RECT PrimaryWorkAreaOf(const AppState& app) {
@@ -42,6 +44,12 @@ RECT TargetWorkAreaOf(const AppState& app) {
 void StoreActiveLayoutOf(AppState& app, ScrollDirection d) {
     app.directions.layouts[static_cast<size_t>(DirectionIndex(d))] = ActiveLayout(app.settings);
 }
+
+DirectionLayout& LayoutOf(AppState& app, ScrollDirection d) {
+    return app.directions.layouts[static_cast<size_t>(DirectionIndex(d))];
+}
+
+DockState& DockOf(AppState& app, ScrollDirection d) { return app.directions.docks[static_cast<size_t>(DirectionIndex(d))]; }
 
 void RecordDockOffsetOf(AppState& app, ScrollDirection d) {
     RecordDockOffsetIn(app.directions.docks[static_cast<size_t>(DirectionIndex(d))], app.settings,
@@ -129,6 +137,79 @@ bool DockCaption(AppState& app, Views& views, const AppSettings& typed, DockEdge
     s.y = edge == DockEdge::Top ? work.top + dock.topOffset : work.bottom - s.height - dock.bottomOffset;
     views.SettingsChanged(SettingsChange::Placement);
     return SaveSettings(app);
+}
+
+void MoveCaption(AppState& app, Views& views, POINT topLeft) {
+    AppSettings& s = app.settings;
+    s.x = topLeft.x;
+    s.y = topLeft.y;
+    StoreActiveLayoutOf(app, s.direction);
+    RecordDockOffsetOf(app, s.direction);
+    views.SettingsChanged(SettingsChange::Moved);
+}
+
+void SelectTargetScreen(AppState& app, Views& views, int index) {
+    if (index < 0 || static_cast<size_t>(index) >= app.monitors.size()) return;
+    AppSettings& s = app.settings;
+    const int old = TargetMonitorIndexOf(app);
+    StoreActiveLayoutOf(app, s.direction);
+    RecordDockOffsetOf(app, s.direction);
+    const MonitorEntry& target = app.monitors[static_cast<size_t>(index)];
+    if (old >= 0 && old != index) {
+        const RECT from = app.monitors[static_cast<size_t>(old)].workArea;
+        for (ScrollDirection d : {ScrollDirection::Horizontal, ScrollDirection::Vertical}) {
+            LayoutOf(app, d) = MoveLayoutToScreen(LayoutOf(app, d), DockOf(app, d), from, target.workArea);
+        }
+    }
+    s.monitor = target.deviceName;
+    LoadActiveLayout(s, LayoutOf(app, s.direction));
+    views.SettingsChanged(SettingsChange::Screen);
+    SaveSettings(app);
+}
+
+void TakeInScreens(AppState& app, Views& views, std::vector<MonitorEntry> monitors) {
+    AppSettings& s = app.settings;
+    const std::wstring previous = s.monitor;
+    app.monitors = std::move(monitors);
+    const bool stillThere = app.monitors.empty() ||
+                            std::any_of(app.monitors.begin(), app.monitors.end(), [&](const MonitorEntry& m) {
+                                return lstrcmpiW(m.deviceName.c_str(), previous.c_str()) == 0;
+                            });
+    if (stillThere) {
+        views.SettingsChanged(SettingsChange::ScreensListed);
+        views.SettingsChanged(SettingsChange::Applied);
+        return;
+    }
+    size_t primary = 0;
+    for (size_t i = 0; i < app.monitors.size(); ++i) {
+        if (app.monitors[i].primary) {
+            primary = i;
+            break;
+        }
+    }
+    s.monitor = app.monitors[primary].deviceName;
+    views.SettingsChanged(SettingsChange::ScreensListed);
+    // The unplugged screen may have taken the caption with it: a layout that
+    // now lies outside every screen comes back onto the new target, so the
+    // operator is never left with a caption nobody can see.
+    StoreActiveLayoutOf(app, s.direction);
+    const RECT work = app.monitors[primary].workArea;
+    for (ScrollDirection d : {ScrollDirection::Horizontal, ScrollDirection::Vertical}) {
+        LayoutOf(app, d) = BringLayoutOntoScreen(LayoutOf(app, d), DockOf(app, d), work, app.monitors);
+    }
+    LoadActiveLayout(s, LayoutOf(app, s.direction));
+    SelectTargetScreen(app, views, static_cast<int>(primary));
+}
+
+void ApplyHotkeyTexts(AppState& app, Views& views, const std::array<std::wstring, kHotkeyCount>& texts) {
+    std::wstring* fields[kHotkeyCount] = {&app.settings.value, &app.settings.horizontal, &app.settings.vertical,
+                                          &app.settings.pause};
+    for (int id = 1; id <= kHotkeyCount; ++id) {
+        const std::wstring text = TrimText(texts[static_cast<size_t>(id - 1)]);
+        *fields[id - 1] = text.empty() ? DefaultHotkeyText(id) : text;
+    }
+    views.SettingsChanged(SettingsChange::Hotkeys);
+    SaveSettings(app);
 }
 
 void TogglePlayback(AppState& app, Views& views) {

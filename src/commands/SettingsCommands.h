@@ -6,11 +6,17 @@
 
 #include <windows.h>
 
+#include <array>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "app/AppState.h"
 #include "commands/Views.h"
+#include "core/caption/PlacementMath.h"
+#include "core/list/AmountText.h"
 #include "core/settings/AppSettings.h"
+#include "core/settings/HotkeyGrammar.h"
 #include "core/settings/SettingsFileFormat.h"
 
 // Work area of the primary monitor (first monitor, then the system work area).
@@ -53,6 +59,23 @@ bool ChangeSettings(AppState& app, Views& views, SettingsChange what, const std:
 // A dock preset: the geometry as typed, then the caption at the given edge of
 // its screen at the distance that edge remembers. Returns whether saved.
 bool DockCaption(AppState& app, Views& views, const AppSettings& typed, DockEdge edge);
+
+// One step of dragging the caption's area in the preview: the caption's new
+// top-left, kept as the active layout. Not saved: the end of the drag saves.
+void MoveCaption(AppState& app, Views& views, POINT topLeft);
+
+// The caption on the screen at `index` of the monitor list: both directions'
+// layouts move with it, keeping their places relative to the work area.
+void SelectTargetScreen(AppState& app, Views& views, int index);
+
+// The attached screens as the system now lists them: a target that is still
+// there stays; otherwise the primary screen takes the caption, and a layout
+// that lies outside every screen is brought back onto it.
+void TakeInScreens(AppState& app, Views& views, std::vector<MonitorEntry> monitors);
+
+// "应用快捷键": the four texts (an empty one gives the default), registered
+// by the windows, then saved.
+void ApplyHotkeyTexts(AppState& app, Views& views, const std::array<std::wstring, kHotkeyCount>& texts);
 
 // Starts or pauses the caption.
 void TogglePlayback(AppState& app, Views& views);

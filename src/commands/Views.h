@@ -18,6 +18,10 @@ enum class SettingsChange {
     Amounts,              // how amounts are shown: the table and the caption
     Placement,            // the caption's rectangle or z-order: placed again
     Speed,                // the speed: the panel's indicators
+    Screen,               // another target screen: font, minimum height, slider ranges, controls, placed
+    ScreensListed,        // the attached screens changed: slider ranges, the screen list, controls
+    Hotkeys,              // the hotkey texts: registered again, controls
+    Moved,                // the caption dragged to a new place: controls, placed (saved when the drag ends)
 };
 
 struct Views {

@@ -116,6 +116,48 @@ TEST_F(SettingsCommandsTest, ADockPresetTakesTheTypedGeometryToTheEdge) {
     EXPECT_EQ(Reread().y, 1040 - 200 - 10);
 }
 
+TEST_F(SettingsCommandsTest, ATargetScreenTakesBothLayoutsAlong) {
+    app_.monitors.push_back(FakeScreen(L"\\\\.\\DISPLAY2", {1920, 0, 1920 + 2560, 1440}, false));
+    SelectTargetScreen(app_, views_, 1);
+    EXPECT_EQ(views_.settingsChanges.back(), SettingsChange::Screen);
+    EXPECT_EQ(app_.settings.monitor, L"\\\\.\\DISPLAY2");
+    EXPECT_GE(app_.settings.x, 1920);
+    const DirectionLayout& vertical = app_.directions.layouts[static_cast<size_t>(DirectionIndex(ScrollDirection::Vertical))];
+    EXPECT_GE(vertical.x, 1920);
+    EXPECT_EQ(Reread().monitor, L"\\\\.\\DISPLAY2");
+
+    // Out of range: nothing happens.
+    const size_t told = views_.settingsChanges.size();
+    SelectTargetScreen(app_, views_, 2);
+    EXPECT_EQ(views_.settingsChanges.size(), told);
+}
+
+TEST_F(SettingsCommandsTest, AnUnpluggedTargetHandsTheCaptionToThePrimaryScreen) {
+    app_.monitors.push_back(FakeScreen(L"\\\\.\\DISPLAY2", {1920, 0, 1920 + 2560, 1440}, false));
+    SelectTargetScreen(app_, views_, 1);
+    std::vector<MonitorEntry> left = {app_.monitors[0]};
+    TakeInScreens(app_, views_, left);
+    EXPECT_EQ(app_.monitors.size(), 1u);
+    EXPECT_EQ(app_.settings.monitor, L"\\\\.\\DISPLAY1");
+    EXPECT_LT(app_.settings.x, 1920) << "the caption is on a screen that exists";
+    EXPECT_EQ(views_.settingsChanges.back(), SettingsChange::Screen);
+
+    // The same screens again: the target stays, nothing is moved.
+    const int x = app_.settings.x;
+    TakeInScreens(app_, views_, left);
+    EXPECT_EQ(app_.settings.x, x);
+    EXPECT_EQ(views_.settingsChanges.back(), SettingsChange::Applied);
+}
+
+TEST_F(SettingsCommandsTest, EmptyHotkeyTextsGiveTheDefaults) {
+    ApplyHotkeyTexts(app_, views_, {L"  ", L"Ctrl+Shift+F9", L"", L"Alt+P"});
+    EXPECT_EQ(views_.settingsChanges.back(), SettingsChange::Hotkeys);
+    EXPECT_EQ(app_.settings.value, DefaultHotkeyText(1));
+    EXPECT_EQ(app_.settings.horizontal, L"Ctrl+Shift+F9");
+    EXPECT_EQ(app_.settings.vertical, DefaultHotkeyText(3));
+    EXPECT_EQ(Reread().pause, L"Alt+P");
+}
+
 TEST_F(SettingsCommandsTest, ASaveThatCannotWriteSaysSo) {
     ASSERT_TRUE(SaveSettings(app_));
     ASSERT_TRUE(SetFileAttributesW(app_.settingsPath.c_str(), FILE_ATTRIBUTE_READONLY));

@@ -77,7 +77,7 @@ TEST_F(HotkeyRegistrationTest, UnusableTextsAreReplacedByTheirDefaults) {
 }
 
 TEST_F(HotkeyRegistrationTest, ApplyingTheFieldsFillsEmptyOnesWithDefaultsAndSaves) {
-    ApplyHotkeyTexts({L"  ", L"Ctrl+Shift+F9", L"", L"Alt"});
+    ApplyHotkeyTexts(g_app, ProgramViews(), {L"  ", L"Ctrl+Shift+F9", L"", L"Alt"});
     EXPECT_EQ(g_app.settings.value, L"Ctrl+Alt+D");
     EXPECT_EQ(g_app.settings.horizontal, L"Ctrl+Shift+F9");
     EXPECT_EQ(g_app.settings.vertical, L"Ctrl+Alt+V");

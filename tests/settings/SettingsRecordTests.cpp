@@ -90,7 +90,7 @@ TEST_F(SettingsRecordTest, RestoringDefaultsKeepsTheListAndResetsEverythingElse)
     s.thousandsSeparator = true;
     s.fontFace = L"黑体";
     s.value = L"Ctrl+F1";
-    SelectTargetMonitor(1);
+    SelectTargetScreen(g_app, ProgramViews(), 1);
     SwitchDirection(g_app, ProgramViews(), ScrollDirection::Vertical);
     ASSERT_EQ(s.monitor, L"\\\\.\\DISPLAY2");
 
@@ -114,7 +114,7 @@ TEST_F(SettingsRecordTest, RestoringDefaultsKeepsTheListAndResetsEverythingElse)
 TEST_F(SettingsRecordTest, PickingAnotherScreenMovesBothLayoutsByTheirDockEdges) {
     AppSettings& s = g_app.settings;
     s.y = 1040 - 128 - 30;  // 30 above the taskbar
-    SelectTargetMonitor(1);
+    SelectTargetScreen(g_app, ProgramViews(), 1);
     EXPECT_EQ(s.monitor, L"\\\\.\\DISPLAY2");
     EXPECT_EQ(s.x, -2560);
     EXPECT_EQ(s.width, 2560);
@@ -128,7 +128,7 @@ TEST_F(SettingsRecordTest, PickingAnotherScreenMovesBothLayoutsByTheirDockEdges)
 
     // Picking the screen that already is the target moves nothing.
     const int x = s.x;
-    SelectTargetMonitor(1);
+    SelectTargetScreen(g_app, ProgramViews(), 1);
     EXPECT_EQ(s.x, x);
 }
 

@@ -16,7 +16,6 @@
 int MinimumCaptionHeight();
 
 void EnsureMinimumCaptionHeight();
-void SelectTargetMonitor(int index);
 void ApplyCaptionPlacement();
 
 // WM_DISPLAYCHANGE: the set of monitors changed.

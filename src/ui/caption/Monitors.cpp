@@ -28,11 +28,14 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
 }  // namespace
 
 
-void RefreshMonitorList() {
-    g_app.monitors.clear();
-    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&g_app.monitors));
-    SortMonitorsByDeviceName(g_app.monitors);
+std::vector<MonitorEntry> AttachedMonitors() {
+    std::vector<MonitorEntry> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    SortMonitorsByDeviceName(monitors);
+    return monitors;
 }
+
+void RefreshMonitorList() { g_app.monitors = AttachedMonitors(); }
 
 
 double ScreenScale() { return ScreenScaleIn(g_app.monitors, TargetMonitorIndex()); }

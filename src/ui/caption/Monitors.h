@@ -9,6 +9,9 @@
 
 #include "core/caption/MonitorList.h"
 
+// The desktop's monitors as the system lists them now.
+std::vector<MonitorEntry> AttachedMonitors();
+
 // Rebuilds AppState.monitors from the desktop's monitors.
 void RefreshMonitorList();
 

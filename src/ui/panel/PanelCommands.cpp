@@ -91,7 +91,7 @@ void RunTailCommand(int id, int code) {
         case kIdApplyAndSave: OnApplyAndSave(); break;
         case kIdPlayButton:
         case kIdTrayTogglePlayback: TogglePlayback(g_app, ProgramViews()); break;
-        case kIdApplyHotkeys: ApplyHotkeyTexts(ReadHotkeyFields()); break;
+        case kIdApplyHotkeys: ApplyHotkeyTexts(g_app, ProgramViews(), ReadHotkeyFields()); break;
         case kIdChooseFontButton: ChooseCaptionFont(); break;
         case kIdBoldCheck:
         case kIdOutlineCheck:
@@ -103,7 +103,7 @@ void RunTailCommand(int id, int code) {
         case kIdTargetScreenList:
             if (code == CBN_SELCHANGE) {
                 const int index = static_cast<int>(SendMessageW(GetDlgItem(g_app.panel->window, id), CB_GETCURSEL, 0, 0));
-                if (index >= 0 && static_cast<size_t>(index) < g_app.monitors.size()) SelectTargetMonitor(index);
+                if (index >= 0 && static_cast<size_t>(index) < g_app.monitors.size()) SelectTargetScreen(g_app, ProgramViews(), index);
             }
             break;
         case kIdTrayShowPanel: ShowControlPanel(); break;

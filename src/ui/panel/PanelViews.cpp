@@ -8,6 +8,7 @@
 #include "ui/caption/CaptionFont.h"
 #include "ui/caption/CaptionMotion.h"
 #include "ui/caption/CaptionPlacement.h"
+#include "ui/caption/Monitors.h"
 #include "ui/panel/SettingsControls.h"
 #include "app/Hotkeys.h"
 #include "ui/panel/ControlPanel.h"
@@ -49,6 +50,26 @@ public:
                 return;
             case SettingsChange::Speed:
                 if (g_app.panel->panelReady) RefreshPanelIndicators();
+                return;
+            case SettingsChange::Screen:
+                RebuildCaptionFont();
+                EnsureMinimumCaptionHeight();  // the new screen's scale may need a taller caption
+                SetSliderRanges();
+                RefreshSettingsControls();
+                if (g_app.caption->window) ApplyCaptionPlacement();
+                return;
+            case SettingsChange::ScreensListed:
+                SetSliderRanges();  // the virtual screen may have grown or shrunk
+                FillTargetScreenCombo();
+                RefreshSettingsControls();
+                return;
+            case SettingsChange::Moved:
+                RefreshSettingsControls();
+                if (g_app.caption->window) ApplyCaptionPlacement();
+                return;
+            case SettingsChange::Hotkeys:
+                RegisterHotkeys();
+                RefreshSettingsControls();
                 return;
             default: break;
         }

@@ -14,7 +14,6 @@
 #include "ui/panel/DonationTable.h"
 #include "ui/panel/PageControls.h"
 #include "ui/panel/PanelIds.h"
-#include "ui/panel/SettingsApply.h"
 #include "ui/panel/SettingsControls.h"
 #include "ui/panel/StatusLine.h"
 #include "platform/CommonControls.h"
@@ -87,7 +86,7 @@ COLORREF PickColor(HWND owner, COLORREF colour) {
 }
 
 void ChooseCaptionFont() {
-    AppSettings& s = g_app.settings;
+    const AppSettings& s = g_app.settings;
     HWND panel = g_app.panel->window;
     LOGFONTW font{};
     wcsncpy(font.lfFaceName, s.fontFace.c_str(), LF_FACESIZE - 1);
@@ -108,11 +107,12 @@ void ChooseCaptionFont() {
     dialog.rgbColors = s.textColor;
     if (!comdlg::ChooseFontW(&dialog)) return;
 
-    s.fontFace = font.lfFaceName;
-    s.bold = font.lfWeight > 599;
+    AppSettings chosen = s;
+    chosen.fontFace = font.lfFaceName;
+    chosen.bold = font.lfWeight > 599;
     const int points = dialog.iPointSize / 10;  // tenths of a point
-    s.fontSize = points < 8 ? 8 : std::min(points, 160);
-    s.textColor = dialog.rgbColors;
+    chosen.fontSize = std::clamp(points, kMinFontSize, kMaxFontSize);  // as the size box would take it
+    chosen.textColor = dialog.rgbColors;
+    ApplySettings(g_app, ProgramViews(), chosen);
     RefreshSettingsControls();
-    ApplySettingsFromPanel();  // raises a size below 10 to 10
 }

@@ -17,6 +17,7 @@
 #include "ui/panel/SettingsControls.h"
 #include "ui/panel/StatusLine.h"
 #include "commands/SettingsCommands.h"
+#include "ui/panel/PanelViews.h"
 
 namespace {
 
@@ -142,7 +143,7 @@ LRESULT OnButtonDown(HWND window, LPARAM lParam) {
 }
 
 LRESULT OnDragMove(HWND window, LPARAM lParam) {
-    AppSettings& s = g_app.settings;
+    const AppSettings& s = g_app.settings;
     RECT client{};
     GetClientRect(window, &client);
     const RECT work = TargetWorkArea();
@@ -150,13 +151,8 @@ LRESULT OnDragMove(HWND window, LPARAM lParam) {
     const POINT moved = DraggedCaptionPosition(g_app.panel->drag.caption, GET_X_LPARAM(lParam) - g_app.panel->drag.cursor.x,
                                                GET_Y_LPARAM(lParam) - g_app.panel->drag.cursor.y, screen, work, s.width,
                                                s.height);
-    s.x = moved.x;
-    s.y = moved.y;
-    StoreActiveLayout(s.direction);
-    RecordDockOffset(s.direction);
-    RefreshSettingsControls();
+    MoveCaption(g_app, ProgramViews(), moved);
     InvalidateRect(window, nullptr, FALSE);
-    if (g_app.caption->window) ApplyCaptionPlacement();
     return 0;
 }
 
