@@ -16,6 +16,9 @@ struct RecordingViews : Views {
     std::vector<std::wstring> statuses;
     std::vector<ConfirmKind> asked;
     bool answer = true;
+    std::vector<ExitChoice> exitChoices;  // the answers to the exit question, in turn
+    std::vector<std::wstring> exitQuestions;
+    std::wstring savePath;                // where a copy of the list goes; empty = cancelled
     std::function<void()> whileAsking;  // what happens while a question is open
 
     void ListChanged() override { ++listChanges; }
@@ -28,6 +31,14 @@ struct RecordingViews : Views {
     void Status(const std::wstring& text, bool withTime) override {
         statuses.push_back(text + (withTime ? L" @" : L""));
     }
+    ExitChoice AskAboutUnsavedList(const std::wstring& text) override {
+        exitQuestions.push_back(text);
+        if (exitChoices.empty()) return ExitChoice::StayOpen;
+        const ExitChoice choice = exitChoices.front();
+        exitChoices.erase(exitChoices.begin());
+        return choice;
+    }
+    std::wstring AskWhereToSaveList() override { return savePath; }
     bool Confirm(ConfirmKind kind) override {
         asked.push_back(kind);
         if (whileAsking) whileAsking();

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/ExitGuard.h"
+#include "commands/Views.h"
 
 constexpr wchar_t kExitQuestionTitle[] = L"退出程序";
 constexpr int kExitRetryButton = 101;

@@ -3,13 +3,14 @@
 #include "app/AppState.h"
 #include "app/ListFileWatch.h"
 #include "ui/caption/Caption.h"
-#include "app/ExitGuard.h"
+#include "commands/ExitCommands.h"
 #include "ui/caption/CaptionMotion.h"
 #include "ui/panel/ControlPanel.h"
 #include "ui/panel/PanelIds.h"
 #include "commands/ListStore.h"
 #include "app/Hotkeys.h"
 #include "commands/SettingsCommands.h"
+#include "ui/panel/PanelViews.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ bool PanelCanBeBroughtBack() { return g_app.notifyIcon.cbSize != 0 || g_app.regi
 
 void ExitProgram() {
     // Nothing is torn down before the list is safe or the operator has chosen.
-    if (!SaveBeforeExit()) return;
+    if (!SaveBeforeExit(g_app, ProgramViews())) return;
     LeaveProgram();
 }
 

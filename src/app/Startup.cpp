@@ -9,7 +9,7 @@
 #include "app/ListFileWatch.h"
 #include "ui/caption/Caption.h"
 #include "platform/Dpi.h"
-#include "app/ExitGuard.h"
+#include "commands/ExitCommands.h"
 #include "app/MessageLoop.h"
 #include "app/SingleInstance.h"
 #include "ui/tray/Tray.h"

@@ -8,6 +8,9 @@
 // The Yes/No questions a command may have to ask first.
 enum class ConfirmKind { ClearList, RestoreBackup, RestoreDefaults };
 
+// The operator's answer when the list is not saved at exit.
+enum class ExitChoice { RetrySave, SaveElsewhere, ExitAnyway, StayOpen };
+
 // What a settings command changed, and so what the windows redo.
 enum class SettingsChange {
     Direction,            // the active direction and its layout: controls, caption placed again and restarted
@@ -39,5 +42,10 @@ struct Views {
     virtual void Status(const std::wstring& text, bool withTime) = 0;
     // True when the operator answers Yes.
     virtual bool Confirm(ConfirmKind kind) = 0;
+    // The list is not saved and the program is about to exit: the question's
+    // text, the operator's choice.
+    virtual ExitChoice AskAboutUnsavedList(const std::wstring& text) = 0;
+    // Where a copy of the list goes; empty when the operator cancelled.
+    virtual std::wstring AskWhereToSaveList() = 0;
     virtual ~Views() = default;
 };

@@ -11,7 +11,7 @@
 
 #include "CommonDialogs.h"
 #include "ProgramWindowsTest.h"
-#include "app/ExitGuard.h"
+#include "commands/ExitCommands.h"
 #include "app/ExitQuestion.h"
 #include "app/MessageLoop.h"
 #include "app/Playback.h"

@@ -7,7 +7,7 @@
 
 #include "app/AppState.h"
 #include "platform/Dpi.h"
-#include "app/ExitGuard.h"
+#include "commands/ExitCommands.h"
 #include "app/Playback.h"
 #include "app/SingleInstance.h"
 #include "ui/tray/Tray.h"
@@ -181,7 +181,7 @@ LRESULT OnClose(HWND window) {
 // Windows is logging off or shutting down: no question can be asked any more.
 LRESULT OnEndSession(bool ending) {
     if (!ending) return 0;
-    SaveForSessionEnd();
+    SaveForSessionEnd(g_app);
     LeaveProgram();
     return 0;
 }
@@ -241,7 +241,7 @@ LRESULT CALLBACK ControlPanelProc(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_NOTIFY: return OnPanelNotify(*reinterpret_cast<NMHDR*>(lParam));
         case WM_DISPLAYCHANGE: HandleDisplayChange(); return 0;
         case WM_CLOSE: return OnClose(window);
-        case WM_QUERYENDSESSION: SaveForSessionEnd(); return TRUE;
+        case WM_QUERYENDSESSION: SaveForSessionEnd(g_app); return TRUE;
         case WM_ENDSESSION: return OnEndSession(wParam != FALSE);
         case WM_DESTROY: return OnDestroy(window);
         case WM_COMMAND: return OnPanelCommand(LOWORD(wParam), HIWORD(wParam));

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/AppState.h"
+#include "app/ExitQuestion.h"
 #include "app/Playback.h"
 #include "ui/caption/Caption.h"
 #include "ui/caption/CaptionFont.h"
@@ -87,6 +88,12 @@ public:
     }
 
     void PlaybackChanged() override { ShowPlaybackState(); }
+
+    ExitChoice AskAboutUnsavedList(const std::wstring& text) override {
+        return ::AskAboutUnsavedList(g_app.panel->window, text);
+    }
+
+    std::wstring AskWhereToSaveList() override { return ::AskWhereToSaveList(g_app.panel->window); }
 
     void Status(const std::wstring& text, bool withTime) override { SetStatusText(text, withTime); }
 

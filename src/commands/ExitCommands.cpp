@@ -1,13 +1,11 @@
-#include "app/ExitGuard.h"
+#include "commands/ExitCommands.h"
 
 #include <shlobj.h>
 
-#include "app/AppState.h"
-#include "ui/panel/ControlPanel.h"
-#include "app/ExitQuestion.h"
-#include "platform/FileIo.h"
 #include "commands/ListStore.h"
 #include "commands/SettingsCommands.h"
+#include "core/list/ListFile.h"
+#include "platform/FileIo.h"
 
 namespace {
 
@@ -18,12 +16,24 @@ std::wstring FolderOf(const std::wstring& path) {
     return separator == std::wstring::npos ? L"." : path.substr(0, separator);
 }
 
-std::wstring WhyTheListIsNotSaved() {
-    if (!g_app.listFile.saveFailure.empty()) return g_app.listFile.saveFailure;
+std::wstring WhyTheListIsNotSaved(const AppState& app) {
+    if (!app.listFile.saveFailure.empty()) return app.listFile.saveFailure;
     return L"名单文件无法写入（文件或所在目录可能是只读的，或正被其他程序占用）";
 }
 
-bool SavedWhileUnread() { return g_app.listFile.unread && g_app.listFile.unsavedCopyWritten; }
+bool SavedWhileUnread(const AppState& app) { return app.listFile.unread && app.listFile.unsavedCopyWritten; }
+
+// Saves both files; entries the save took in from the file are shown.
+// Returns whether the settings were saved.
+bool SaveBoth(AppState& app, Views& views) {
+    const bool settingsSaved = SaveSettings(app);
+    SaveDonationList(app);
+    if (app.listFile.takenIn) {
+        app.listFile.takenIn = false;
+        views.ListChanged();
+    }
+    return settingsSaved;
+}
 
 }  // namespace
 
@@ -39,23 +49,19 @@ bool WriteListCopy(const DonationList& list, const std::wstring& path) {
     return WriteFlushedFile(pending, SerializeDonationList(list)) && ReplaceWithPending(pending, path);
 }
 
-bool SaveBeforeExit() {
-    bool settingsSaved = SaveSettings(g_app);
-    SaveDonationList();
-    ShowListTakenIn();
-    std::wstring reason = WhyTheListIsNotSaved();
-    while (!g_app.listSaved) {
-        switch (AskAboutUnsavedList(g_app.panel->window, UnsavedListQuestion(reason, settingsSaved))) {
+bool SaveBeforeExit(AppState& app, Views& views) {
+    bool settingsSaved = SaveBoth(app, views);
+    std::wstring reason = WhyTheListIsNotSaved(app);
+    while (!app.listSaved) {
+        switch (views.AskAboutUnsavedList(UnsavedListQuestion(reason, settingsSaved))) {
             case ExitChoice::RetrySave:
-                settingsSaved = SaveSettings(g_app);
-                SaveDonationList();
-                ShowListTakenIn();
-                reason = WhyTheListIsNotSaved();
+                settingsSaved = SaveBoth(app, views);
+                reason = WhyTheListIsNotSaved(app);
                 break;
             case ExitChoice::SaveElsewhere: {
-                const std::wstring path = AskWhereToSaveList(g_app.panel->window);
+                const std::wstring path = views.AskWhereToSaveList();
                 if (path.empty()) break;
-                if (WriteListCopy(g_app.list, path)) return true;
+                if (WriteListCopy(app.list, path)) return true;
                 reason = L"另存到 " + path + L" 也未成功，请换一个位置";
                 break;
             }
@@ -74,16 +80,16 @@ std::wstring SessionFallbackInAppData() {
     return std::wstring(folder) + L"\\Velmaro\\" + kFallbackName;
 }
 
-void SaveForSessionEnd() {
-    SaveSettings(g_app);
-    SaveDonationList();
-    if (g_app.listSaved || SavedWhileUnread()) return;
+void SaveForSessionEnd(AppState& app) {
+    SaveSettings(app);
+    SaveDonationList(app);
+    if (app.listSaved || SavedWhileUnread(app)) return;
     // The whole list, in its own format, where the next start will find it.
-    if (WriteListCopy(g_app.list, SessionFallbackBeside(g_app.listPath))) return;
+    if (WriteListCopy(app.list, SessionFallbackBeside(app.listPath))) return;
     const std::wstring appData = SessionFallbackInAppData();
     if (appData.empty()) return;
     CreateDirectoryW(FolderOf(appData).c_str(), nullptr);
-    WriteListCopy(g_app.list, appData);
+    WriteListCopy(app.list, appData);
 }
 
 std::wstring SessionFallbackNote(const std::wstring& listPath) {

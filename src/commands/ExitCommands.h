@@ -9,9 +9,10 @@
 
 #include <string>
 
+#include "app/AppState.h"
+#include "commands/Views.h"
 #include "core/list/DonationList.h"
 
-enum class ExitChoice { RetrySave, SaveElsewhere, ExitAnyway, StayOpen };
 
 // The question's text: why the list is not saved, and whether the settings
 // could not be saved either (which alone never holds the exit up).
@@ -20,14 +21,14 @@ std::wstring UnsavedListQuestion(const std::wstring& reason, bool settingsSaved)
 // Saves both files and asks while the list is not saved. True when the
 // program may go on to exit; false when the operator chose to stay, and
 // then nothing has changed.
-bool SaveBeforeExit();
+bool SaveBeforeExit(AppState& app, Views& views);
 
 // The list in its own file's format at `path`, through a pending file.
 bool WriteListCopy(const DonationList& list, const std::wstring& path);
 
 // Windows is ending the session: saves both files now; a list that cannot
 // be saved is written to the fallback file. No question is shown.
-void SaveForSessionEnd();
+void SaveForSessionEnd(AppState& app);
 
 // Where an unsaved list goes when the session ends: beside the list file,
 // else in the user's local application data folder.
