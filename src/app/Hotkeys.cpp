@@ -8,8 +8,8 @@
 #include "ui/panel/SettingsControls.h"
 #include "ui/panel/PanelViews.h"
 
-std::wstring& HotkeyText(int id) {
-    AppSettings& s = g_app.settings;
+const std::wstring& HotkeyText(int id) {
+    const AppSettings& s = g_app.settings;
     switch (id) {
         case 1: return s.value;
         case 2: return s.horizontal;
@@ -28,11 +28,10 @@ void RegisterHotkeys() {
     UnregisterHotkeys(panel);
     g_app.registeredHotkeyCount = 0;
     for (int id = 1; id <= kHotkeyCount; ++id) {
+        // The commands keep the texts readable; a text that is not falls back
+        // to its default binding here, without changing what the operator typed.
         ParsedHotkey parsed = ParseHotkey(HotkeyText(id));
-        if (!parsed.valid) {
-            HotkeyText(id) = DefaultHotkeyText(id);
-            parsed = ParseHotkey(HotkeyText(id));
-        }
+        if (!parsed.valid) parsed = ParseHotkey(DefaultHotkeyText(id));
         // Another program may hold the combination; that is not reported.
         if (RegisterHotKey(panel, id, parsed.binding.modifiers, parsed.binding.virtualKey)) {
             ++g_app.registeredHotkeyCount;

@@ -10,10 +10,10 @@
 #include "core/settings/HotkeyGrammar.h"
 
 // The settings text of hotkey id 1-4.
-std::wstring& HotkeyText(int id);
+const std::wstring& HotkeyText(int id);
 
-// Registers the four hotkeys from the settings texts; an unusable text is
-// replaced by its default first.
+// Registers the four hotkeys from the settings texts (KeepUsableHotkeys has
+// replaced any the grammar cannot read).
 void RegisterHotkeys();
 
 // Unregisters hotkeys 1-4 from the window.

@@ -166,6 +166,7 @@ int RunVelmaro(HINSTANCE instance, int showCommand) {
     CreateMainWindows();
     WatchListFile();
     AddTrayIcon();
+    KeepUsableHotkeys(g_app);
     RegisterHotkeys();
     g_app.accelerators.reset(CreateAltAcceleratorTable());
     if (g_app.caption->window) ApplyCaptionPlacement();

@@ -56,6 +56,15 @@ void RecordDockOffsetOf(AppState& app, ScrollDirection d) {
                        TargetWorkAreaOf(app));
 }
 
+std::wstring& HotkeyTextOf(AppSettings& s, int id) {
+    switch (id) {
+        case 1: return s.value;
+        case 2: return s.horizontal;
+        case 3: return s.vertical;
+        default: return s.pause;
+    }
+}
+
 }  // namespace
 
 RECT PrimaryWorkArea() { return PrimaryWorkAreaOf(g_app); }
@@ -68,6 +77,16 @@ void RecordDockOffset(ScrollDirection d) { RecordDockOffsetOf(g_app, d); }
 void LoadSettings(AppState& app) {
     ReadSettings(ReadSettingsDocument(app.settingsPath), app.monitors, PrimaryWorkAreaOf(app), app.settings,
                  app.directions);
+}
+
+void KeepMinimumCaptionHeight(AppState& app, int minimumHeight) {
+    AppSettings& s = app.settings;
+    if (s.direction != ScrollDirection::Horizontal || s.height >= minimumHeight) return;
+    const VerticalSpan span = GrowToMinimumHeight(s.y, s.height, minimumHeight, TargetWorkAreaOf(app));
+    s.y = span.y;
+    s.height = span.height;
+    StoreActiveLayoutOf(app, ScrollDirection::Horizontal);
+    RecordDockOffsetOf(app, ScrollDirection::Horizontal);
 }
 
 bool SaveSettings(AppState& app, const SettingsFileOps& ops) {
@@ -201,13 +220,19 @@ void TakeInScreens(AppState& app, Views& views, std::vector<MonitorEntry> monito
     SelectTargetScreen(app, views, static_cast<int>(primary));
 }
 
+void KeepUsableHotkeys(AppState& app) {
+    for (int id = 1; id <= kHotkeyCount; ++id) {
+        std::wstring& text = HotkeyTextOf(app.settings, id);
+        if (!ParseHotkey(text).valid) text = DefaultHotkeyText(id);
+    }
+}
+
 void ApplyHotkeyTexts(AppState& app, Views& views, const std::array<std::wstring, kHotkeyCount>& texts) {
-    std::wstring* fields[kHotkeyCount] = {&app.settings.value, &app.settings.horizontal, &app.settings.vertical,
-                                          &app.settings.pause};
     for (int id = 1; id <= kHotkeyCount; ++id) {
         const std::wstring text = TrimText(texts[static_cast<size_t>(id - 1)]);
-        *fields[id - 1] = text.empty() ? DefaultHotkeyText(id) : text;
+        HotkeyTextOf(app.settings, id) = text.empty() ? DefaultHotkeyText(id) : text;
     }
+    KeepUsableHotkeys(app);
     views.SettingsChanged(SettingsChange::Hotkeys);
     SaveSettings(app);
 }

@@ -64,6 +64,10 @@ bool DockCaption(AppState& app, Views& views, const AppSettings& typed, DockEdge
 // top-left, kept as the active layout. Not saved: the end of the drag saves.
 void MoveCaption(AppState& app, Views& views, POINT topLeft);
 
+// A horizontal caption lower than `minimumHeight` grows to it, kept inside
+// the target work area; the layout and dock offset remember it.
+void KeepMinimumCaptionHeight(AppState& app, int minimumHeight);
+
 // The caption on the screen at `index` of the monitor list: both directions'
 // layouts move with it, keeping their places relative to the work area.
 void SelectTargetScreen(AppState& app, Views& views, int index);
@@ -72,6 +76,10 @@ void SelectTargetScreen(AppState& app, Views& views, int index);
 // there stays; otherwise the primary screen takes the caption, and a layout
 // that lies outside every screen is brought back onto it.
 void TakeInScreens(AppState& app, Views& views, std::vector<MonitorEntry> monitors);
+
+// A hotkey text the grammar cannot read is replaced by its default (one
+// that reads but is held by another program stays as typed).
+void KeepUsableHotkeys(AppState& app);
 
 // "应用快捷键": the four texts (an empty one gives the default), registered
 // by the windows, then saved.

@@ -158,6 +158,30 @@ TEST_F(SettingsCommandsTest, EmptyHotkeyTextsGiveTheDefaults) {
     EXPECT_EQ(Reread().pause, L"Alt+P");
 }
 
+TEST_F(SettingsCommandsTest, OnlyHotkeyTextsTheGrammarCannotReadBecomeDefaults) {
+    app_.settings.value = L"Alt";         // no key
+    app_.settings.vertical = L"Ctrl+";    // no key either
+    app_.settings.pause = L"ctrl+alt+x";  // readable: kept as typed
+    KeepUsableHotkeys(app_);
+    EXPECT_EQ(app_.settings.value, DefaultHotkeyText(1));
+    EXPECT_EQ(app_.settings.vertical, DefaultHotkeyText(3));
+    EXPECT_EQ(app_.settings.pause, L"ctrl+alt+x");
+}
+
+TEST_F(SettingsCommandsTest, ALowCaptionGrowsInsideItsScreen) {
+    app_.settings.height = 40;
+    app_.settings.y = 1040 - 40;  // on the taskbar's edge
+    KeepMinimumCaptionHeight(app_, 100);
+    EXPECT_EQ(app_.settings.height, 100);
+    EXPECT_EQ(app_.settings.y + app_.settings.height, 1040) << "it grows upwards, not under the taskbar";
+    KeepMinimumCaptionHeight(app_, 60);  // already high enough
+    EXPECT_EQ(app_.settings.height, 100);
+    app_.settings.direction = ScrollDirection::Vertical;
+    app_.settings.height = 40;
+    KeepMinimumCaptionHeight(app_, 100);  // a vertical caption has no such rule
+    EXPECT_EQ(app_.settings.height, 40);
+}
+
 TEST_F(SettingsCommandsTest, ASaveThatCannotWriteSaysSo) {
     ASSERT_TRUE(SaveSettings(app_));
     ASSERT_TRUE(SetFileAttributesW(app_.settingsPath.c_str(), FILE_ATTRIBUTE_READONLY));

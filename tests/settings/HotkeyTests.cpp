@@ -63,6 +63,7 @@ protected:
 TEST_F(HotkeyRegistrationTest, UnusableTextsAreReplacedByTheirDefaults) {
     g_app.settings.value = L"Alt";
     g_app.settings.pause = L"ctrl+alt+x";
+    KeepUsableHotkeys(g_app);
     RegisterHotkeys();
     EXPECT_EQ(g_app.settings.value, L"Ctrl+Alt+D");
     EXPECT_EQ(g_app.settings.pause, L"ctrl+alt+x");  // kept as typed

@@ -23,17 +23,7 @@ int MinimumCaptionHeight() {
     return std::max(kMinimumCaptionHeight, text);
 }
 
-void EnsureMinimumCaptionHeight() {
-    AppSettings& s = g_app.settings;
-    if (s.direction != ScrollDirection::Horizontal) return;
-    const int minimum = MinimumCaptionHeight();
-    if (s.height >= minimum) return;
-    const VerticalSpan span = GrowToMinimumHeight(s.y, s.height, minimum, TargetWorkArea());
-    s.y = span.y;
-    s.height = span.height;
-    StoreActiveLayout(ScrollDirection::Horizontal);
-    RecordDockOffset(ScrollDirection::Horizontal);
-}
+void EnsureMinimumCaptionHeight() { KeepMinimumCaptionHeight(g_app, MinimumCaptionHeight()); }
 
 void ApplyCaptionPlacement() {
     HWND window = g_app.caption->window;

@@ -33,6 +33,7 @@ void RefreshIndicatorsIfReady() {
 
 void OnApplyAndSave() {
     ApplySettingsFromPanel();
+    KeepUsableHotkeys(g_app);
     RegisterHotkeys();
     RefreshSettingsControls();
     const bool settingsSaved = SaveSettings(g_app);
