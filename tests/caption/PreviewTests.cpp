@@ -2,11 +2,17 @@
 // dragging the caption's area on the position page.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
+#include "CommonDialogs.h"
 #include "ProgramWindowsTest.h"
 #include "platform/FileIo.h"
 #include "ui/caption/preview/PreviewPane.h"
 #include "ui/panel/ControlPanel.h"
 #include "ui/panel/PanelIds.h"
+#include "ui/panel/SettingsApply.h"
+#include "ui/panel/SettingsControls.h"
 #include "commands/SettingsCommands.h"
 
 namespace {
@@ -76,6 +82,33 @@ protected:
         return count;
     }
 
+    // The sample area as it stands on the screen: only what something asked
+    // to repaint has been painted again.
+    std::vector<COLORREF> Shown() {
+        UpdateWindow(Pane());
+        HDC dc = GetDC(Pane());
+        RECT client{};
+        GetClientRect(Pane(), &client);
+        std::vector<COLORREF> pixels;
+        for (int y = 30; y < client.bottom - 2; y += 2) {
+            for (int x = 2; x < client.right - 2; x += 2) pixels.push_back(GetPixel(dc, x, y));
+        }
+        ReleaseDC(Pane(), dc);
+        return pixels;
+    }
+
+    static int Count(const std::vector<COLORREF>& pixels, COLORREF colour) {
+        return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour));
+    }
+
+    // A check box of the style page clicked to `checked`.
+    void Check(int id, bool checked) {
+        HWND box = FindPanelControl(id);
+        ASSERT_NE(box, nullptr);
+        SendMessageW(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+        SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(box));
+    }
+
     COLORREF PaneBackground() {
         ShowWindow(g_app.panel->window, SW_SHOW);
         Repaint();
@@ -105,6 +138,52 @@ TEST_F(PreviewPaneTest, TheSampleIsDrawnInTheNameColourEvenWithAnEmptyList) {
     g_app.list = {{L"张三", L"100元"}};
     g_app.settings.amountColor = RGB(0, 128, 0);
     EXPECT_GT(CountInSample(RGB(0, 128, 0)), 10);  // the amount beside the name
+}
+
+TEST_F(PreviewPaneTest, EveryStyleChangeRepaintsTheSampleAtOnce) {
+    g_app.list = {{L"张三", L"20000元"}};  // the sample shows the first entry
+    g_app.settings.textOutline = false;
+    g_app.settings.textShadow = false;
+    g_app.settings.fontSize = 22;
+    RefreshSettingsControls();
+    ShowWindow(g_app.panel->window, SW_SHOW);
+    Repaint();
+
+    // The name colour picked in the colour dialog.
+    DialogAnswer blue{kColourRedEdit, {{kColourRedEdit, L"0"}, {kColourGreenEdit, L"0"}, {kColourBlueEdit, L"255"}}, IDOK};
+    ASSERT_TRUE(AnswerNextDialog(blue, [&] {
+        SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdNameColorButton, BN_CLICKED), 0);
+    }));
+    ASSERT_EQ(g_app.settings.textColor, RGB(0, 0, 255));
+    EXPECT_GT(Count(Shown(), RGB(0, 0, 255)), 20) << "the sample is drawn in the new colour";
+
+    // The font size stepped with the spin's arrow.
+    std::vector<COLORREF> before = Shown();
+    NMUPDOWN step{};
+    step.hdr.hwndFrom = FindPanelControl(kIdFontSizeSpin);
+    step.hdr.idFrom = kIdFontSizeSpin;
+    step.hdr.code = UDN_DELTAPOS;
+    step.iPos = 22;
+    step.iDelta = 18;
+    SendMessageW(g_app.panel->window, WM_NOTIFY, kIdFontSizeSpin, reinterpret_cast<LPARAM>(&step));
+    ASSERT_EQ(g_app.settings.fontSize, 40);
+    EXPECT_TRUE(Shown() != before) << "the sample is drawn larger";
+
+    // Outline, shadow and the thousands separator, each at once. (Bold is left
+    // out: the fonts under Wine draw the same path with and without it.)
+    for (int id : {kIdOutlineCheck, kIdShadowCheck, kIdThousandsCheck}) {
+        SCOPED_TRACE(id);
+        before = Shown();
+        Check(id, true);
+        EXPECT_TRUE(Shown() != before);
+    }
+
+    // A box left after typing (here the gap between name and amount).
+    before = Shown();
+    SetWindowTextW(FindPanelControl(kIdGapField), L"60");
+    ApplySettingsWithStatus();
+    ASSERT_EQ(g_app.settings.nameAmountGap, 60);
+    EXPECT_TRUE(Shown() != before) << "the amount moved away from the name";
 }
 
 TEST_F(PreviewPaneTest, DraggingMovesTheCaptionLiveAndSavesOnRelease) {

@@ -35,7 +35,15 @@ public:
         ListChanged();
     }
 
+    // Whatever changed, the preview, the swatches and the speed slider show it
+    // in the same message: the preview is a picture of the caption's look.
     void SettingsChanged(SettingsChange what) override {
+        Redo(what);
+        if (g_app.panel->panelReady) RefreshPanelIndicators();
+    }
+
+private:
+    static void Redo(SettingsChange what) {
         switch (what) {
             case SettingsChange::Colours:
                 InvalidateCaptionLayout();
@@ -49,9 +57,7 @@ public:
             case SettingsChange::Placement:
                 if (g_app.caption->window) ApplyCaptionPlacement();
                 return;
-            case SettingsChange::Speed:
-                if (g_app.panel->panelReady) RefreshPanelIndicators();
-                return;
+            case SettingsChange::Speed: return;  // the indicators below show it
             case SettingsChange::Screen:
                 RebuildCaptionFont();
                 EnsureMinimumCaptionHeight();  // the new screen's scale may need a taller caption
@@ -87,6 +93,7 @@ public:
         }
     }
 
+public:
     void PlaybackChanged() override { ShowPlaybackState(); }
 
     ExitChoice AskAboutUnsavedList(const std::wstring& text) override {
