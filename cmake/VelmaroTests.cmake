@@ -38,6 +38,12 @@ add_test(NAME panel_screenshot
           ${VELMARO_WINE_STATE} $<TARGET_FILE:velmaro> ${CMAKE_BINARY_DIR}/screenshots)
 set_tests_properties(panel_screenshot PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 180)
 
+# The operator's fast entry with real keys on the display: nothing typed after an Alt key is lost.
+add_test(NAME alt_release
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/app/alt-release.sh ${CMAKE_SOURCE_DIR}/tools/wine-run
+          ${VELMARO_WINE_STATE} $<TARGET_FILE:velmaro>)
+set_tests_properties(alt_release PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 180)
+
 # DLLs named like system DLLs, planted beside the real program by the next test.
 foreach(planted winmm uxtheme gdiplus d3d11 dxgi d2d1 dwrite dcomp version)
   add_library(planted_${planted} SHARED ${CMAKE_SOURCE_DIR}/tests/planted/PlantedDll.c)

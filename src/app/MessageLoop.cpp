@@ -116,10 +116,29 @@ bool HandlePanelKey(const MSG& m) {
     return action != PanelKeyAction::None && RunPanelKeyAction(action);
 }
 
+bool IsAltKey(WPARAM key) { return key == VK_MENU || key == VK_LMENU || key == VK_RMENU; }
+
+// Under Wine the release of Alt after an Alt accelerator still puts the
+// window into keyboard-menu mode, which swallows the keys typed next. Windows
+// does nothing with that release, so it is dropped; a lone Alt press and
+// release still reaches the system.
+bool EndsAltChord(const MSG& m) {
+    if (!IsAltKey(m.wParam)) return false;
+    if (m.message == WM_SYSKEYDOWN || m.message == WM_KEYDOWN) g_app.panel->altChordUsed = false;
+    if (m.message != WM_SYSKEYUP && m.message != WM_KEYUP) return false;
+    const bool used = g_app.panel->altChordUsed;
+    g_app.panel->altChordUsed = false;
+    return used;
+}
+
 void RouteToPanel(MSG& m) {
     HWND panel = g_app.panel->window;
     if (panel) {
-        if (g_app.accelerators.get() && TranslateAcceleratorW(panel, g_app.accelerators.get(), &m)) return;
+        if (EndsAltChord(m)) return;
+        if (g_app.accelerators.get() && TranslateAcceleratorW(panel, g_app.accelerators.get(), &m)) {
+            if (m.message == WM_SYSKEYDOWN) g_app.panel->altChordUsed = true;
+            return;
+        }
         if (IsDialogMessageW(panel, &m)) return;
     }
     TranslateMessage(&m);

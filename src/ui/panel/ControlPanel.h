@@ -35,6 +35,7 @@ struct ControlPanel {
     int currentPage = 0;         // 0 文字样式, 1 位置布局, 2 快捷键
     int previewBackground = 0;   // 0 light, 1 dark, 2 red
     HICON icon = nullptr;  // shared resource icon, not owned
+    bool altChordUsed = false;     // an Alt accelerator ran since Alt went down
     HWND tooltip = nullptr;        // owned by the panel window, destroyed with it
     WNDPROC editProc = nullptr;    // the edit class's own procedure behind the panel's subclass
     HIMAGELIST rowImages = nullptr;  // freed by DestroyRowImageList; only makes rows S(32) high

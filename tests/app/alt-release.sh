@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The operator's fast entry in the real velmaro.exe under Wine, typed on the
+# X display as an operator types it: Alt+N, a name, Alt+M, an amount, Enter,
+# twice. Every character must arrive (the release of Alt after an Alt key
+# must not leave the window in keyboard-menu mode), and both entries must be
+# in donations.txt.
+#   alt-release.sh WINE_RUN STATE_DIR VELMARO_EXE
+set -u
+WINE_RUN="$1"; STATE="$2"; EXE="$3"
+fail() { echo "FAILED: $*" >&2; [ -n "${PROGRAM_PID:-}" ] && kill "$PROGRAM_PID" 2>/dev/null; exit 1; }
+
+"$WINE_RUN" --state "$STATE" --setup || fail "no Wine session"
+# shellcheck disable=SC1090
+. "$STATE/session"
+export DISPLAY
+
+RUN_DIR=$(mktemp -d "$STATE/alt-release.XXXXXX")
+cp "$EXE" "$RUN_DIR/velmaro.exe"
+printf '\xef\xbb\xbf# name,amount\n' > "$RUN_DIR/donations.txt"
+chmod -R a+rwX "$RUN_DIR"
+
+"$WINE_RUN" --state "$STATE" "$RUN_DIR/velmaro.exe" &
+PROGRAM_PID=$!
+WINDOW=$(timeout 60 xdotool search --sync --name '^Velmaro v2\.1\.3$' | head -n 1)
+[ -n "$WINDOW" ] || fail "no window titled 'Velmaro v2.1.3' appeared"
+sleep 2
+xdotool windowactivate --sync "$WINDOW" 2>/dev/null || xdotool windowfocus --sync "$WINDOW" 2>/dev/null
+sleep 0.5
+
+entry() {
+  xdotool key --delay 80 alt+n; sleep 0.3
+  xdotool type --delay 80 "$1"; sleep 0.3
+  xdotool key --delay 80 alt+m; sleep 0.3
+  xdotool type --delay 80 "$2"; sleep 0.3
+  xdotool key --delay 80 Return; sleep 1
+}
+entry ab 50
+entry cd 70
+
+expected=$(printf '\xef\xbb\xbf# name,amount\nab,50\xe5\x85\x83\ncd,70\xe5\x85\x83\n')
+actual=$(cat "$RUN_DIR/donations.txt")
+kill "$PROGRAM_PID" 2>/dev/null
+wait "$PROGRAM_PID" 2>/dev/null
+[ "$actual" = "$expected" ] || fail "typed after Alt keys, donations.txt holds: $(printf '%s' "$actual" | tail -n +2 | tr '\n' '|')"
+rm -rf "$RUN_DIR"
+echo "Alt+N, name, Alt+M, amount, Enter: every key arrived, twice"
