@@ -7,15 +7,11 @@
 #   alt-release.sh WINE_RUN STATE_DIR VELMARO_EXE
 set -u
 WINE_RUN="$1"; STATE="$2"; EXE="$3"
-fail() { echo "FAILED: $*" >&2; [ -n "${PROGRAM_PID:-}" ] && kill "$PROGRAM_PID" 2>/dev/null; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/real-program.sh"
 
-"$WINE_RUN" --state "$STATE" --setup || fail "no Wine session"
-# shellcheck disable=SC1090
-. "$STATE/session"
-export DISPLAY
+join_wine_session
 
-RUN_DIR=$(mktemp -d "$STATE/alt-release.XXXXXX")
-cp "$EXE" "$RUN_DIR/velmaro.exe"
+RUN_DIR=$(new_run_folder alt-release)
 printf '\xef\xbb\xbf# name,amount\n' > "$RUN_DIR/donations.txt"
 chmod -R a+rwX "$RUN_DIR"
 

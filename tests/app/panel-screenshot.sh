@@ -9,7 +9,7 @@
 set -u
 WINE_RUN="$1"; STATE="$2"; EXE="$3"; OUT="$4"
 mkdir -p "$OUT"
-fail() { echo "FAILED: $*" >&2; [ -n "${PROGRAM_PID:-}" ] && kill "$PROGRAM_PID" 2>/dev/null; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/real-program.sh"
 
 # The exe is statically linked: only system DLLs may be imported.
 imports=$(x86_64-w64-mingw32-objdump -p "$EXE" | awk '/DLL Name/ {print tolower($3)}')
@@ -19,13 +19,9 @@ for dll in $imports; do
   esac
 done
 
-"$WINE_RUN" --state "$STATE" --setup || fail "no Wine session"
-# shellcheck disable=SC1090
-. "$STATE/session"
-export DISPLAY
+join_wine_session
 
-RUN_DIR=$(mktemp -d "$STATE/screenshot.XXXXXX")
-cp "$EXE" "$RUN_DIR/velmaro.exe"
+RUN_DIR=$(new_run_folder screenshot)
 printf '\xef\xbb\xbf# name,amount\n\xe5\xbc\xa0\xe4\xb8\x89,100\xe5\x85\x83\nZhang Wei,1,000\xe5\x85\x83\n' > "$RUN_DIR/donations.txt"
 # Settings the program must read at start-up and keep through its save at exit.
 { printf '\xff\xfe'; printf '[style]\r\nfontSize=44\r\n[custom]\r\nkeep=1\r\n' | iconv -f UTF-8 -t UTF-16LE; } \

@@ -8,15 +8,11 @@
 set -u
 WINE_RUN="$1"; STATE="$2"; EXE="$3"; PLANTED="$4"
 NAMES=(winmm uxtheme gdiplus d3d11 dxgi d2d1 dwrite dcomp version)
-fail() { echo "FAILED: $*" >&2; [ -n "${PROGRAM_PID:-}" ] && kill "$PROGRAM_PID" 2>/dev/null; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/real-program.sh"
 
-"$WINE_RUN" --state "$STATE" --setup || fail "no Wine session"
-# shellcheck disable=SC1090
-. "$STATE/session"
-export DISPLAY
+join_wine_session
 
-RUN_DIR=$(mktemp -d "$STATE/planted.XXXXXX")
-cp "$EXE" "$RUN_DIR/velmaro.exe"
+RUN_DIR=$(new_run_folder planted)
 for name in "${NAMES[@]}"; do
   cp "$PLANTED/$name.dll" "$RUN_DIR/$name.dll" || fail "no planted $name.dll was built"
 done

@@ -5,13 +5,12 @@
 #   second-instance.sh WINE_RUN STATE_DIR VELMARO_EXE
 set -u
 WINE_RUN="$1"; STATE="$2"; EXE="$3"
+source "$(dirname "${BASH_SOURCE[0]}")/real-program.sh"
+# Two programs of its own to end on a failure.
 fail() { echo "FAILED: $*" >&2; kill ${FIRST_PID:-} ${OTHER_PID:-} 2>/dev/null; exit 1; }
 TITLE='^Velmaro v2\.1\.3$'
 
-"$WINE_RUN" --state "$STATE" --setup || fail "no Wine session"
-# shellcheck disable=SC1090
-. "$STATE/session"
-export DISPLAY
+join_wine_session
 
 windows() { xdotool search ${1:-} --name "$TITLE" 2>/dev/null | wc -l; }
 wait_for() {  # wait_for COUNT [--onlyvisible]
