@@ -6,7 +6,7 @@ namespace {
 
 // Every character 10 wide and 20 high, plus a fixed padding; empty text (0, 0).
 TextMeasurer FakeMeasurer(int padding = 0) {
-    return [padding](const std::wstring& text) {
+    return [padding](const std::wstring& text, CaptionRunKind) {
         if (text.empty()) return RunSize{0, 0};
         return RunSize{static_cast<int>(text.size()) * 10 + padding, 20 + padding};
     };
@@ -76,7 +76,8 @@ TEST(HorizontalLayout, PaddingEntersEveryRunAndTheCycleIsNeverBelowOne) {
     EXPECT_EQ(s.entries[0].name.size.height, 26);
     EXPECT_EQ(s.entries[0].name.y, (80 - 26) / 2);
     const CaptionStrip degenerate =
-        LayoutHorizontalStrip(Content({}, L""), -500, 80, [](const std::wstring&) { return RunSize{0, 0}; });
+        LayoutHorizontalStrip(Content({}, L""), -500, 80,
+                              [](const std::wstring&, CaptionRunKind) { return RunSize{0, 0}; });
     EXPECT_EQ(degenerate.stripWidth, 1);
     EXPECT_DOUBLE_EQ(degenerate.cycleLength, 1);
 }
@@ -104,7 +105,8 @@ TEST(VerticalLayout, RowHeightRuleAndItsMinimum) {
     c.fontSize = 60;
     EXPECT_EQ(LayoutVerticalStrip(c, 800, 600, FakeMeasurer()).rowHeight, 50);
     c.fontSize = 12;
-    EXPECT_EQ(LayoutVerticalStrip(c, 800, 600, [](const std::wstring&) { return RunSize{5, 8}; }).rowHeight, 34);
+    const TextMeasurer tiny = [](const std::wstring&, CaptionRunKind) { return RunSize{5, 8}; };
+    EXPECT_EQ(LayoutVerticalStrip(c, 800, 600, tiny).rowHeight, 34);
 }
 
 TEST(VerticalLayout, EmptyListShowsTheTitleRowOrTheNotice) {

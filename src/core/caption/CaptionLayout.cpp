@@ -23,7 +23,7 @@ CaptionRun MakeRun(const std::wstring& text, CaptionRunKind kind, const TextMeas
     CaptionRun run;
     run.text = text;
     run.kind = kind;
-    run.size = measure(text);
+    run.size = measure(text, kind);
     return run;
 }
 
@@ -51,7 +51,7 @@ CaptionStrip LayoutHorizontalStrip(const CaptionContent& c, int viewWidth, int v
     strip.viewHeight = viewHeight;
     MeasureCommonRuns(strip, c, measure);
     strip.separatorText = c.separator;
-    strip.separator = measure(c.separator);
+    strip.separator = measure(c.separator, CaptionRunKind::Separator);
 
     const int gapT = strip.titlePresent ? c.nameAmountGap : 0;
     const int x0 = strip.title.size.width + gapT;
@@ -101,7 +101,7 @@ CaptionStrip LayoutVerticalStrip(const CaptionContent& c, int viewWidth, int vie
     MeasureCommonRuns(strip, c, measure);
 
     const int extra = c.fontSize <= 29 ? 14 : c.fontSize / 2;
-    const int rowHeight = std::max(kMinimumRowHeight, measure(kRowHeightSample).height + extra);
+    const int rowHeight = std::max(kMinimumRowHeight, measure(kRowHeightSample, CaptionRunKind::Name).height + extra);
     strip.rowHeight = rowHeight;
     const int titleRows = strip.titlePresent ? 1 : 0;
     const int rows = std::max(1, static_cast<int>(strip.entries.size()) + titleRows);

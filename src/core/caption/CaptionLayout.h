@@ -69,7 +69,10 @@ struct CaptionContent {
 };
 
 // Size of a run's box: text extent plus glyph padding; (0, 0) for empty text.
-using TextMeasurer = std::function<RunSize(const std::wstring& text)>;
+// A separator's extent is its advance (its own blank space is the spacing
+// between entries); every other run's ends at its last ink, so that the gap
+// after it looks the same whatever the script.
+using TextMeasurer = std::function<RunSize(const std::wstring& text, CaptionRunKind kind)>;
 
 constexpr wchar_t kEmptyNoticeText[] = L"暂无捐款名单";
 constexpr wchar_t kRowHeightSample[] = L"捐款人名单:甲乙丙丁1000元";

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cwctype>
 
 #include "app/AppState.h"
 #include "ui/caption/CaptionContent.h"
@@ -13,6 +14,8 @@
 namespace {
 
 Gdiplus::Color Opaque(COLORREF c) { return Gdiplus::Color(0xFF, GetRValue(c), GetGValue(c), GetBValue(c)); }
+
+constexpr wchar_t kAdvanceProbe[] = L"|";
 
 int OutlinePad(const CaptionTextStyle& s) {
     return s.outline ? static_cast<int>(std::ceil(s.outlineWidth)) + 1 : 0;
@@ -45,6 +48,31 @@ struct CaptionTextEngine::Impl {
     bool usable = false;
 
     int FontStyle() const { return style.bold ? Gdiplus::FontStyleBold : Gdiplus::FontStyleRegular; }
+
+    // The glyph outlines of text with its pen origin at (x, y), as drawn.
+    void AddText(Gdiplus::GraphicsPath& path, const std::wstring& text, float x, float y) const {
+        path.AddString(text.c_str(), static_cast<INT>(text.size()), family.get(), FontStyle(), style.emPixels,
+                       Gdiplus::PointF(x, y), format.get());
+    }
+
+    Gdiplus::RectF InkBounds(const std::wstring& text) const {
+        Gdiplus::GraphicsPath path(Gdiplus::FillModeAlternate);
+        AddText(path, text, 0, 0);
+        Gdiplus::RectF bounds;
+        if (path.GetBounds(&bounds) != Gdiplus::Ok) return Gdiplus::RectF();
+        return bounds;
+    }
+
+    // Trailing blanks are meant as space, and a separator's advance is the
+    // spacing between entries; any other run spans its ink.
+    static bool InkAligned(CaptionRunKind kind, const std::wstring& text) {
+        return kind != CaptionRunKind::Separator && !std::iswspace(text.back());
+    }
+
+    // Where the pen stands after the text: a bar set after it moves by exactly that much.
+    float Advance(const std::wstring& text) const {
+        return InkBounds(text + kAdvanceProbe).GetRight() - InkBounds(kAdvanceProbe).GetRight();
+    }
 };
 
 CaptionTextEngine::CaptionTextEngine() : impl_(std::make_unique<Impl>()) {}
@@ -71,7 +99,7 @@ void CaptionTextEngine::Reset() {
     impl_->usable = false;
 }
 
-RunSize CaptionTextEngine::Measure(HDC dc, const std::wstring& text) const {
+RunSize CaptionTextEngine::Measure(HDC dc, const std::wstring& text, CaptionRunKind kind) const {
     const Impl& d = *impl_;
     if (text.empty()) return RunSize{0, 0};
     if (!d.usable) return RunSize{d.style.padding, d.style.padding};
@@ -80,11 +108,14 @@ RunSize CaptionTextEngine::Measure(HDC dc, const std::wstring& text) const {
     Gdiplus::RectF box;
     graphics.MeasureString(text.c_str(), static_cast<INT>(text.size()), d.font.get(), Gdiplus::RectF(0, 0, 0, 0),
                            d.format.get(), &box);
-    return RunSize{static_cast<int>(box.Width + 0.5f) + d.style.padding,
+    const Gdiplus::RectF ink = d.InkAligned(kind, text) ? d.InkBounds(text) : Gdiplus::RectF();
+    const float width = ink.Width > 0 ? ink.Width : d.Advance(text);
+    return RunSize{static_cast<int>(std::max(0.0f, width) + 0.5f) + d.style.padding,
                    static_cast<int>(box.Height + 0.5f) + d.style.padding};
 }
 
-void CaptionTextEngine::Draw(HDC dc, float x, float y, const std::wstring& text, COLORREF colour) const {
+void CaptionTextEngine::Draw(HDC dc, float x, float y, const std::wstring& text, CaptionRunKind kind,
+                             COLORREF colour) const {
     const Impl& d = *impl_;
     const CaptionTextStyle& s = d.style;
     if (text.empty() || !d.usable) return;
@@ -93,22 +124,24 @@ void CaptionTextEngine::Draw(HDC dc, float x, float y, const std::wstring& text,
     graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
     graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
     Gdiplus::SolidBrush brush(Opaque(colour));
-    const INT length = static_cast<INT>(text.size());
-    if (!s.outline && !s.shadow) {
-        graphics.DrawString(text.c_str(), length, d.font.get(), Gdiplus::RectF(x, y, 0, 0), d.format.get(), &brush);
-        return;
-    }
     const float p = static_cast<float>(OutlinePad(s));
+    Gdiplus::GraphicsPath path(Gdiplus::FillModeAlternate);
+    d.AddText(path, text, x + p, y + p);
+    // A run measured by its ink starts with its ink at x, as measured.
+    float shift = 0;
+    Gdiplus::RectF ink;
+    if (d.InkAligned(kind, text) && path.GetBounds(&ink) == Gdiplus::Ok && ink.Width > 0) shift = x + p - ink.X;
+    if (shift != 0) {
+        Gdiplus::Matrix move;
+        move.Translate(shift, 0);
+        path.Transform(&move);
+    }
     if (s.shadow) {
         Gdiplus::GraphicsPath shadow(Gdiplus::FillModeAlternate);
-        shadow.AddString(text.c_str(), length, d.family.get(), d.FontStyle(), s.emPixels,
-                         Gdiplus::PointF(x + p + s.shadowDistance, y + p + s.shadowDistance), d.format.get());
+        d.AddText(shadow, text, x + shift + p + s.shadowDistance, y + p + s.shadowDistance);
         Gdiplus::SolidBrush shadowBrush(Opaque(s.shadowColor));
         graphics.FillPath(&shadowBrush, &shadow);
     }
-    Gdiplus::GraphicsPath path(Gdiplus::FillModeAlternate);
-    path.AddString(text.c_str(), length, d.family.get(), d.FontStyle(), s.emPixels, Gdiplus::PointF(x + p, y + p),
-                   d.format.get());
     if (s.outline) {
         Gdiplus::Pen pen(Opaque(s.outlineColor), 2.0f * s.outlineWidth);
         pen.SetLineJoin(Gdiplus::LineJoinRound);

@@ -1,5 +1,8 @@
 // Measuring and drawing caption runs with GDI+: text as paths, with the
-// outline and a hard shadow, in the caption font.
+// outline and a hard shadow, in the caption font. Runs are always filled as
+// paths and measured on the same paths: GDI+'s string measurement and its
+// hinted string drawing disagree with each other and with the paths by up to
+// half an em for fallback fonts and full-width punctuation.
 #pragma once
 
 #include <windows.h>
@@ -41,8 +44,10 @@ public:
     // Frees the GDI+ objects; they must not outlive GDI+ itself.
     void Reset();
 
-    RunSize Measure(HDC dc, const std::wstring& text) const;
-    void Draw(HDC dc, float x, float y, const std::wstring& text, COLORREF colour) const;
+    // Width from the glyph paths that Draw fills, so that what is measured is
+    // what shows: to the last ink, or the whole advance for a separator.
+    RunSize Measure(HDC dc, const std::wstring& text, CaptionRunKind kind) const;
+    void Draw(HDC dc, float x, float y, const std::wstring& text, CaptionRunKind kind, COLORREF colour) const;
 
 private:
     struct Impl;

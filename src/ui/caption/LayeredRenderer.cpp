@@ -66,10 +66,12 @@ void LayeredCaptionRenderer::RebuildStrip(CaptionFrame& frame) {
     HDC measureDc = CreateCompatibleDC(screen);
     if (screen) ReleaseDC(nullptr, screen);
     // Only texts not measured before with this font are measured now.
-    const TextMeasurer measure = [this, measureDc](const std::wstring& text) {
+    const TextMeasurer measure = [this, measureDc](const std::wstring& text, CaptionRunKind kind) {
+        // The separator is measured apart: the same text as a name measures differently.
+        if (kind == CaptionRunKind::Separator) return text_.Measure(measureDc, text, kind);
         const auto found = measured_.find(text);
         if (found != measured_.end()) return found->second;
-        const RunSize size = text_.Measure(measureDc, text);
+        const RunSize size = text_.Measure(measureDc, text, kind);
         measured_.emplace(text, size);
         return size;
     };
@@ -98,8 +100,8 @@ bool LayeredCaptionRenderer::MeasureForNewFont(const CaptionFrame& frame, double
         pendingTexts_.clear();
         pendingNext_ = 0;
         LayoutCaptionStrip(frame.direction, frame.source->Content(), frame.width, frame.height,
-                           [this](const std::wstring& text) {
-                               pendingTexts_.push_back(text);
+                           [this](const std::wstring& text, CaptionRunKind kind) {
+                               if (kind != CaptionRunKind::Separator) pendingTexts_.push_back(text);
                                return RunSize{0, 0};
                            });
     }
@@ -113,7 +115,9 @@ bool LayeredCaptionRenderer::MeasureForNewFont(const CaptionFrame& frame, double
     const bool shortContent = pendingTexts_.size() <= kShortContent;
     while (pendingNext_ < pendingTexts_.size() && (shortContent || spent() < budgetMs)) {
         const std::wstring& text = pendingTexts_[pendingNext_++];
-        if (!pendingMeasured_.count(text)) pendingMeasured_.emplace(text, pendingText_.Measure(measureDc, text));
+        if (!pendingMeasured_.count(text)) {
+            pendingMeasured_.emplace(text, pendingText_.Measure(measureDc, text, CaptionRunKind::Name));
+        }
     }
     if (measureDc) DeleteDC(measureDc);
     if (pendingNext_ < pendingTexts_.size()) return false;
@@ -152,7 +156,8 @@ void LayeredCaptionRenderer::DrawTile(DibSurface& tile, int index) {
     const float dy = horizontal ? 0.0f : static_cast<float>(-from);
     auto draw = [&](const CaptionRun& run, COLORREF colour) {
         if (RunMeets(run, horizontal, from, to)) {
-            text_.Draw(tile.dc(), static_cast<float>(run.x) + dx, static_cast<float>(run.y) + dy, run.text, colour);
+            text_.Draw(tile.dc(), static_cast<float>(run.x) + dx, static_cast<float>(run.y) + dy, run.text, run.kind,
+                       colour);
         }
     };
     if (strip_.titlePresent) draw(strip_.title, textColor_);
@@ -168,6 +173,7 @@ void LayeredCaptionRenderer::DrawTile(DibSurface& tile, int index) {
         if (horizontal && e.hasSeparator) {
             CaptionRun separator;
             separator.text = strip_.separatorText;
+            separator.kind = CaptionRunKind::Separator;
             separator.x = e.separatorX;
             separator.y = strip_.separatorY;
             separator.size = strip_.separator;

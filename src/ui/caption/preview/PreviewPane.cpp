@@ -43,7 +43,7 @@ double Aspect(const RECT& work) {
 
 Gdiplus::Color Opaque(COLORREF c) { return Gdiplus::Color(0xFF, GetRValue(c), GetGValue(c), GetBValue(c)); }
 
-// One run of the sample: shadow, outline, then the fill. Returns its path's width.
+// One run of the sample: shadow, outline, then the fill. Returns how far its ink reaches past x.
 float DrawSampleRun(Gdiplus::Graphics& graphics, const Gdiplus::FontFamily& family, int style, float em,
                     const Gdiplus::StringFormat& format, const std::wstring& text, float x, float y, COLORREF fill) {
     const AppSettings& s = g_app.settings;
@@ -64,9 +64,10 @@ float DrawSampleRun(Gdiplus::Graphics& graphics, const Gdiplus::FontFamily& fami
     }
     Gdiplus::SolidBrush brush(Opaque(fill));
     graphics.FillPath(&brush, &path);
+    // The amount follows the name's last ink, as in the caption.
     Gdiplus::RectF bounds;
-    path.GetBounds(&bounds);
-    return bounds.Width;
+    if (path.GetBounds(&bounds) != Gdiplus::Ok || bounds.Width <= 0) return 0;
+    return bounds.GetRight() - x;
 }
 
 void PaintCaptionFace(HDC dc) {

@@ -1,0 +1,115 @@
+// The blank space between a name and its amount, read from the drawn pixels:
+// whatever the script of the name, the gap the operator set is what shows.
+#include <gtest/gtest.h>
+
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "ComposedFrame.h"
+#include "FreshAppState.h"
+#include "app/AppState.h"
+#include "ui/caption/Caption.h"
+#include "ui/caption/CaptionMotion.h"
+#include "ui/caption/LayeredRenderer.h"
+
+namespace {
+
+constexpr int kViewWidth = 1920;
+constexpr int kViewHeight = 128;
+
+// Names drawn in pure green, amounts in pure red: the channels tell the runs apart.
+bool Green(uint32_t p) { return ((p >> 8) & 0xFF) > 24 && ((p >> 8) & 0xFF) > ((p >> 16) & 0xFF); }
+bool Red(uint32_t p) { return ((p >> 16) & 0xFF) > 24 && ((p >> 16) & 0xFF) > ((p >> 8) & 0xFF); }
+
+struct InkColumns {
+    int lastName = -1;
+    int firstAmount = -1;
+    int Blank() const { return firstAmount - lastName - 1; }
+};
+
+class RunGapTest : public testing::TestWithParam<bool> {
+protected:
+    static void SetUpTestSuite() {
+        Gdiplus::GdiplusStartupInput input;
+        Gdiplus::GdiplusStartup(&token_, &input, nullptr);
+    }
+    static void TearDownTestSuite() { Gdiplus::GdiplusShutdown(token_); }
+
+    void SetUp() override {
+        StartFreshAppState();
+        g_app.settings.textColor = RGB(0, 255, 0);
+        g_app.settings.amountColor = RGB(255, 0, 0);
+        g_app.settings.titlePrefix.clear();
+        g_app.settings.nameAmountGap = 10;
+        g_app.settings.textOutline = GetParam();
+        g_app.settings.outlineColor = RGB(0, 0, 0);
+        g_app.settings.textShadow = false;
+    }
+    void TearDown() override { renderer_.Release(); }
+
+    // Draws one entry at the view's left edge and finds the ink on either side of the gap.
+    InkColumns DrawEntry(const std::wstring& name, const std::wstring& amount) {
+        g_app.list = {{name, amount}};
+        g_app.captionStripDirty = true;
+        g_app.caption->motion.scrollOffset = static_cast<float>(kViewWidth);
+        InkColumns ink;
+        if (!ComposeProgramFrame(renderer_, kViewWidth, kViewHeight)) return ink;
+        const uint32_t* pixels = renderer_.backBuffer().pixels();
+        for (int x = 0; x < kViewWidth; ++x) {
+            bool green = false;
+            bool red = false;
+            for (int y = 0; y < kViewHeight; ++y) {
+                green = green || Green(pixels[y * kViewWidth + x]);
+                red = red || Red(pixels[y * kViewWidth + x]);
+            }
+            if (green) ink.lastName = x;
+            if (red && ink.firstAmount < 0) ink.firstAmount = x;
+        }
+        return ink;
+    }
+
+    static ULONG_PTR token_;
+    LayeredCaptionRenderer renderer_;
+};
+
+ULONG_PTR RunGapTest::token_ = 0;
+
+TEST_P(RunGapTest, TheBlankBetweenNameAndAmountIsTheSameForEveryScript) {
+    const std::vector<std::pair<std::wstring, std::wstring>> entries = {
+        {L"张三", L"100元"},
+        {L"Maria García", L"200元"},
+        {L"O'Brien & Sons", L"$1,500"},
+        {L"上海某某科技有限公司（捐赠部）", L"3000元"},
+        {L"王五", L"750€"},
+        {L"李四 Li Si 2024", L"（匿名）88元"},
+        {L"1234567", L"1元"},
+    };
+    std::vector<int> blanks;
+    for (const auto& [name, amount] : entries) {
+        const InkColumns ink = DrawEntry(name, amount);
+        ASSERT_GE(ink.lastName, 0) << "no name ink for entry";
+        EXPECT_GT(ink.firstAmount, ink.lastName) << "amount ink overlaps the name";
+        blanks.push_back(ink.Blank());
+    }
+    const auto [low, high] = std::minmax_element(blanks.begin(), blanks.end());
+    std::wstring all;
+    for (int b : blanks) all += std::to_wstring(b) + L" ";
+    EXPECT_LE(*high - *low, 2) << "blank columns per entry: " << std::string(all.begin(), all.end());
+    // The gap of 10 shows as about 10 blank columns (padding and the outline's edge aside), never as none.
+    EXPECT_GE(*low, 6);
+}
+
+TEST_P(RunGapTest, AWiderGapWidensTheBlankByTheSameAmount) {
+    const int before = DrawEntry(L"Maria García", L"200元").Blank();
+    g_app.settings.nameAmountGap = 40;
+    const int after = DrawEntry(L"Maria García", L"200元").Blank();
+    EXPECT_NEAR(after - before, 30, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(PlainAndOutlined, RunGapTest, testing::Bool());
+
+}  // namespace
