@@ -11,6 +11,7 @@
 struct RecordingViews : Views {
     int listChanges = 0;
     int reloads = 0;
+    std::vector<size_t> shownEntries;
     std::vector<SettingsChange> settingsChanges;
     int playbackChanges = 0;
     std::vector<std::wstring> statuses;
@@ -26,6 +27,7 @@ struct RecordingViews : Views {
         ++reloads;
         ListChanged();
     }
+    void ShowEntry(size_t listIndex) override { shownEntries.push_back(listIndex); }
     void SettingsChanged(SettingsChange what) override { settingsChanges.push_back(what); }
     void PlaybackChanged() override { ++playbackChanges; }
     void Status(const std::wstring& text, bool withTime) override {

@@ -32,6 +32,7 @@ bool AppendEntry(AppState& app, Views& views, const std::wstring& typedName, con
     PushSnapshot(app.undoHistory, app.list);
     app.list.push_back({name, amount});
     FinishListChange(app, views, L"已追加 1 条名单");
+    views.ShowEntry(app.list.size() - 1);
     return true;
 }
 
@@ -101,6 +102,7 @@ void AppendEntries(AppState& app, Views& views, const DonationList& entries, con
     PushSnapshot(app.undoHistory, app.list);
     app.list.insert(app.list.end(), entries.begin(), entries.end());
     FinishListChange(app, views, message);
+    views.ShowEntry(app.list.size() - 1);  // the end of the list, with as many new rows as fit
 }
 
 void RestoreListBackup(AppState& app, Views& views) {

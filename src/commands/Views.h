@@ -3,6 +3,7 @@
 // can implement the views and see exactly what would be shown.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // The Yes/No questions a command may have to ask first.
@@ -34,6 +35,9 @@ struct Views {
     // open cell edit and a finished import check no longer apply; then as
     // ListChanged.
     virtual void ListReloaded() = 0;
+    // The operator added this entry (a list index) and expects to see it:
+    // the table brings its row into view.
+    virtual void ShowEntry(size_t listIndex) = 0;
     // Settings changed as a whole; the command saves them after this.
     virtual void SettingsChanged(SettingsChange what) = 0;
     // Playback started or paused: the caption shows or hides, the play button follows.

@@ -102,18 +102,61 @@ LRESULT CALLBACK TableSubclassProc(HWND table, UINT message, WPARAM wParam, LPAR
     return comctl::DefSubclassProc(table, message, wParam, lParam);
 }
 
-LRESULT OnRowCustomDraw(NMLVCUSTOMDRAW& draw) {
-    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
-    if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
-        // A selected row keeps the table's highlight, or the operator could
-        // not see what Delete is about to remove.
-        const UINT state = static_cast<UINT>(
-            SendMessageW(draw.nmcd.hdr.hwndFrom, LVM_GETITEMSTATE, draw.nmcd.dwItemSpec, LVIS_SELECTED));
-        if (state & LVIS_SELECTED) return CDRF_DODEFAULT;
-        draw.clrText = kPanelText;
-        draw.clrTextBk = (draw.nmcd.dwItemSpec % 2 == 0) ? kPanelWhite : kTableOddRow;
+struct RowColours {
+    COLORREF text;
+    COLORREF back;
+    bool systemHighlight;  // the table's own, drawn by default
+};
+
+// A selected row keeps the table's highlight while the table has the focus;
+// without it the system's pale grey all but vanishes on the striped rows, so
+// a selection the operator can still delete shows in a colour of its own.
+RowColours ColoursOfRow(HWND table, DWORD_PTR row) {
+    const UINT state = static_cast<UINT>(SendMessageW(table, LVM_GETITEMSTATE, row, LVIS_SELECTED));
+    if (state & LVIS_SELECTED) {
+        if (GetFocus() == table) return {GetSysColor(COLOR_HIGHLIGHTTEXT), GetSysColor(COLOR_HIGHLIGHT), true};
+        return {kPanelText, kTableSelectedUnfocused, false};
     }
-    return CDRF_DODEFAULT;
+    return {kPanelText, (row % 2 == 0) ? kPanelWhite : kTableOddRow, false};
+}
+
+// The number cell, drawn here centred under its header: Wine's list view
+// left-aligns the first column whatever its format.
+LRESULT DrawNumberCell(NMLVCUSTOMDRAW& draw, const RowColours& colours) {
+    HWND table = draw.nmcd.hdr.hwndFrom;
+    const int row = static_cast<int>(draw.nmcd.dwItemSpec);
+    RECT next{LVIR_BOUNDS, 1, 0, 0};
+    if (!SendMessageW(table, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&next))) {
+        return CDRF_DODEFAULT;
+    }
+    const int width = static_cast<int>(SendMessageW(table, LVM_GETCOLUMNWIDTH, 0, 0));
+    RECT cell{next.left - width, next.top, next.left, next.bottom};
+    HDC dc = draw.nmcd.hdc;
+    UniqueBrush back(CreateSolidBrush(colours.back));
+    FillRect(dc, &cell, back.get());
+    const size_t listIndex = static_cast<size_t>(row) < g_app.viewRows.size() ? g_app.viewRows[row] : 0;
+    const std::wstring number = std::to_wstring(listIndex + 1);
+    SelectedObject font(dc, reinterpret_cast<HFONT>(SendMessageW(table, WM_GETFONT, 0, 0)));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colours.text);
+    cell.left += S(2);
+    cell.right -= S(2);
+    DrawTextW(dc, number.c_str(), -1, &cell, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    return CDRF_SKIPDEFAULT;
+}
+
+LRESULT OnRowCustomDraw(NMLVCUSTOMDRAW& draw) {
+    const DWORD stage = draw.nmcd.dwDrawStage;
+    if (stage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    if (stage != CDDS_ITEMPREPAINT && stage != (CDDS_ITEMPREPAINT | CDDS_SUBITEM)) return CDRF_DODEFAULT;
+    const RowColours colours = ColoursOfRow(draw.nmcd.hdr.hwndFrom, draw.nmcd.dwItemSpec);
+    if (stage == (CDDS_ITEMPREPAINT | CDDS_SUBITEM) && draw.iSubItem == 0) return DrawNumberCell(draw, colours);
+    if (!colours.systemHighlight) {
+        draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED);
+        draw.clrText = colours.text;
+        draw.clrTextBk = colours.back;
+    }
+    return stage == CDDS_ITEMPREPAINT ? CDRF_NOTIFYSUBITEMDRAW : CDRF_DODEFAULT;
 }
 
 // Typing in the table jumps to the next row whose name starts with the typed
@@ -251,6 +294,18 @@ void RefreshDonationTable() {
     EnableWindow(GetDlgItem(g_app.panel->window, kIdUndoButton), !g_app.undoHistory.undo.empty());
     EnableWindow(GetDlgItem(g_app.panel->window, kIdRedoButton), !g_app.undoHistory.redo.empty());
     RefreshPanelIndicators();
+}
+
+void ScrollDonationTableTo(size_t listIndex) {
+    HWND table = DonationTableWindow();
+    if (!table) return;
+    // New entries stand at the end, so the search starts there; an entry the
+    // search filter hides has no row and nothing moves.
+    for (size_t row = g_app.viewRows.size(); row-- > 0;) {
+        if (g_app.viewRows[row] != listIndex) continue;
+        SendMessageW(table, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+        return;
+    }
 }
 
 std::vector<size_t> SelectedListIndices() {

@@ -27,6 +27,8 @@ void SetDonationTableColumnWidths(int b);
 
 // Refills the table (and AppState.viewRows) from the list and the search text.
 void RefreshDonationTable();
+// Scrolls the table so that the row of this list index shows (no row: nothing).
+void ScrollDonationTableTo(size_t listIndex);
 
 // List indices of the selected rows, top to bottom.
 std::vector<size_t> SelectedListIndices();

@@ -15,3 +15,4 @@ constexpr COLORREF kPanelPlayingText = RGB(0x00, 0x75, 0x65);
 constexpr COLORREF kTableOddRow = RGB(0xF8, 0xFA, 0xFB);
 constexpr COLORREF kTableHeader = RGB(0xEF, 0xF3, 0xF5);
 constexpr COLORREF kTableHeaderHot = RGB(0xE6, 0xF4, 0xEF);
+constexpr COLORREF kTableSelectedUnfocused = RGB(0xCF, 0xE8, 0xE2);

@@ -35,6 +35,8 @@ public:
         ListChanged();
     }
 
+    void ShowEntry(size_t listIndex) override { ScrollDonationTableTo(listIndex); }
+
     // Whatever changed, the preview, the swatches and the speed slider show it
     // in the same message: the preview is a picture of the caption's look.
     void SettingsChanged(SettingsChange what) override {
