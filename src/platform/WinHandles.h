@@ -91,10 +91,13 @@ private:
     HACCEL table_ = nullptr;
 };
 
-// A device context from GetDC, released to its window.
+// A device context from GetDC (the client area) or GetWindowDC (the whole
+// window, frame included), released to its window.
 class WindowDC {
 public:
-    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    enum Area { ClientArea, WholeWindow };
+    explicit WindowDC(HWND window, Area area = ClientArea)
+        : window_(window), dc_(area == WholeWindow ? GetWindowDC(window) : GetDC(window)) {}
     WindowDC(const WindowDC&) = delete;
     WindowDC& operator=(const WindowDC&) = delete;
     ~WindowDC() {

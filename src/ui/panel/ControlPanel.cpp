@@ -217,7 +217,7 @@ void RefreshPanelIndicators() {
     if (!panel) return;
     if (HWND slider = GetDlgItem(panel, kIdSpeedSlider)) SendMessageW(slider, TBM_SETPOS, TRUE, g_app.settings.speed);
     for (int id : {kIdPlayButton, kIdHorizontalButton, kIdVerticalButton, kIdNameColorButton, kIdAmountColorButton,
-                   kIdOutlineColorButton, kIdShadowColorButton}) {
+                   kIdOutlineColorButton, kIdShadowColorButton, kIdPreviewLight, kIdPreviewDark, kIdPreviewRed}) {
         if (HWND button = FindPanelControl(id)) InvalidateRect(button, nullptr, TRUE);
     }
     if (HWND preview = GetDlgItem(panel, kIdPreviewPane)) InvalidateRect(preview, nullptr, FALSE);

@@ -37,6 +37,11 @@ ButtonRole RoleOfButton(int id) {
                                                                                   : ButtonRole::Normal;
         case kIdVerticalButton: return g_app.settings.direction == ScrollDirection::Vertical ? ButtonRole::ActiveSegment
                                                                                 : ButtonRole::Normal;
+        case kIdPreviewLight:
+        case kIdPreviewDark:
+        case kIdPreviewRed:
+            return id - kIdPreviewLight == g_app.panel->previewBackground ? ButtonRole::ActiveSegment
+                                                                           : ButtonRole::Normal;
         default: return ButtonRole::Normal;
     }
 }
@@ -102,10 +107,17 @@ void DrawOwnerDrawnButton(const DRAWITEMSTRUCT& item) {
     const int id = static_cast<int>(item.CtlID);
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     const bool disabled = (item.itemState & ODS_DISABLED) != 0;
-    const ButtonColours c = ColoursOfButton(RoleOfButton(id), pressed, disabled);
+    const ButtonRole role = RoleOfButton(id);
+    const ButtonColours c = ColoursOfButton(role, pressed, disabled);
     RECT r = item.rcItem;
     Fill(dc, r, c.fill);
     Frame(dc, r, c.border);
+    if (role == ButtonRole::ActiveSegment && id >= kIdPreviewLight && id <= kIdPreviewRed) {
+        // The small background swatches show the chosen one with a border twice as strong.
+        RECT inner = r;
+        InflateRect(&inner, -1, -1);
+        Frame(dc, inner, c.border);
+    }
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, c.text);
     const UINT centred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;

@@ -5,6 +5,7 @@
 #include "app/AppState.h"
 #include "ui/Scale.h"
 #include "platform/Dpi.h"
+#include "ui/panel/CentredTextBox.h"
 #include "ui/panel/ControlPanel.h"
 #include "ui/panel/PanelIds.h"
 #include "platform/CommonControls.h"
@@ -20,6 +21,11 @@ LRESULT CALLBACK PanelEditProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         return 0;
     }
     if (message == WM_CHAR && wParam == 1) return 0;  // the Ctrl+A character would beep
+    LRESULT result = 0;
+    if (IsSingleLineTextBox(window) &&
+        CentredTextBoxMessage(window, message, wParam, lParam, g_app.panel->editProc, result)) {
+        return result;
+    }
     return CallWindowProcW(g_app.panel->editProc, window, message, wParam, lParam);
 }
 
@@ -87,6 +93,9 @@ HWND CreatePanelChild(HWND parent, const wchar_t* className, const wchar_t* text
             SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PanelEditProc)));
         if (!g_app.panel->editProc) g_app.panel->editProc = previous;
         SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(S(6), S(6)));
+        // The frame was worked out before the subclass: once more, centred.
+        SetWindowPos(control, nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     return control;
 }
