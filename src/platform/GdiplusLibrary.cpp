@@ -19,6 +19,9 @@ using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
 
 struct GdiplusFunctions {
+    decltype(&GdipAddPathArc) gdipAddPathArc = nullptr;
+    decltype(&GdipAddPathLine) gdipAddPathLine = nullptr;
+    decltype(&GdipAddPathLine2) gdipAddPathLine2 = nullptr;
     decltype(&GdipAddPathString) gdipAddPathString = nullptr;
     decltype(&GdipAlloc) gdipAlloc = nullptr;
     decltype(&GdipCloneBrush) gdipCloneBrush = nullptr;
@@ -41,16 +44,21 @@ struct GdiplusFunctions {
     decltype(&GdipDeleteStringFormat) gdipDeleteStringFormat = nullptr;
     decltype(&GdipDrawPath) gdipDrawPath = nullptr;
     decltype(&GdipDrawString) gdipDrawString = nullptr;
+    decltype(&GdipFillEllipse) gdipFillEllipse = nullptr;
     decltype(&GdipFillPath) gdipFillPath = nullptr;
     decltype(&GdipFree) gdipFree = nullptr;
     decltype(&GdipGetPathWorldBounds) gdipGetPathWorldBounds = nullptr;
     decltype(&GdipGetStringFormatFlags) gdipGetStringFormatFlags = nullptr;
     decltype(&GdipMeasureString) gdipMeasureString = nullptr;
+    decltype(&GdipScaleMatrix) gdipScaleMatrix = nullptr;
+    decltype(&GdipSetPenEndCap) gdipSetPenEndCap = nullptr;
     decltype(&GdipSetPenLineJoin) gdipSetPenLineJoin = nullptr;
+    decltype(&GdipSetPenStartCap) gdipSetPenStartCap = nullptr;
     decltype(&GdipSetPixelOffsetMode) gdipSetPixelOffsetMode = nullptr;
     decltype(&GdipSetSmoothingMode) gdipSetSmoothingMode = nullptr;
     decltype(&GdipSetStringFormatFlags) gdipSetStringFormatFlags = nullptr;
     decltype(&GdipSetTextRenderingHint) gdipSetTextRenderingHint = nullptr;
+    decltype(&GdipStartPathFigure) gdipStartPathFigure = nullptr;
     decltype(&GdipStringFormatGetGenericTypographic) gdipStringFormatGetGenericTypographic = nullptr;
     decltype(&GdipTransformPath) gdipTransformPath = nullptr;
     decltype(&GdipTranslateMatrix) gdipTranslateMatrix = nullptr;
@@ -63,6 +71,9 @@ struct GdiplusFunctions {
 GdiplusFunctions LoadFunctions() {
     GdiplusFunctions f;
     const SystemFunction table[] = {
+        {"GdipAddPathArc", reinterpret_cast<void**>(&f.gdipAddPathArc)},
+        {"GdipAddPathLine", reinterpret_cast<void**>(&f.gdipAddPathLine)},
+        {"GdipAddPathLine2", reinterpret_cast<void**>(&f.gdipAddPathLine2)},
         {"GdipAddPathString", reinterpret_cast<void**>(&f.gdipAddPathString)},
         {"GdipAlloc", reinterpret_cast<void**>(&f.gdipAlloc)},
         {"GdipCloneBrush", reinterpret_cast<void**>(&f.gdipCloneBrush)},
@@ -85,16 +96,21 @@ GdiplusFunctions LoadFunctions() {
         {"GdipDeleteStringFormat", reinterpret_cast<void**>(&f.gdipDeleteStringFormat)},
         {"GdipDrawPath", reinterpret_cast<void**>(&f.gdipDrawPath)},
         {"GdipDrawString", reinterpret_cast<void**>(&f.gdipDrawString)},
+        {"GdipFillEllipse", reinterpret_cast<void**>(&f.gdipFillEllipse)},
         {"GdipFillPath", reinterpret_cast<void**>(&f.gdipFillPath)},
         {"GdipFree", reinterpret_cast<void**>(&f.gdipFree)},
         {"GdipGetPathWorldBounds", reinterpret_cast<void**>(&f.gdipGetPathWorldBounds)},
         {"GdipGetStringFormatFlags", reinterpret_cast<void**>(&f.gdipGetStringFormatFlags)},
         {"GdipMeasureString", reinterpret_cast<void**>(&f.gdipMeasureString)},
+        {"GdipScaleMatrix", reinterpret_cast<void**>(&f.gdipScaleMatrix)},
+        {"GdipSetPenEndCap", reinterpret_cast<void**>(&f.gdipSetPenEndCap)},
         {"GdipSetPenLineJoin", reinterpret_cast<void**>(&f.gdipSetPenLineJoin)},
+        {"GdipSetPenStartCap", reinterpret_cast<void**>(&f.gdipSetPenStartCap)},
         {"GdipSetPixelOffsetMode", reinterpret_cast<void**>(&f.gdipSetPixelOffsetMode)},
         {"GdipSetSmoothingMode", reinterpret_cast<void**>(&f.gdipSetSmoothingMode)},
         {"GdipSetStringFormatFlags", reinterpret_cast<void**>(&f.gdipSetStringFormatFlags)},
         {"GdipSetTextRenderingHint", reinterpret_cast<void**>(&f.gdipSetTextRenderingHint)},
+        {"GdipStartPathFigure", reinterpret_cast<void**>(&f.gdipStartPathFigure)},
         {"GdipStringFormatGetGenericTypographic", reinterpret_cast<void**>(&f.gdipStringFormatGetGenericTypographic)},
         {"GdipTransformPath", reinterpret_cast<void**>(&f.gdipTransformPath)},
         {"GdipTranslateMatrix", reinterpret_cast<void**>(&f.gdipTranslateMatrix)},
@@ -126,6 +142,22 @@ void* _GdipStringFormatCachedGenericTypographic = nullptr;
 
 VOID WINGDIPAPI GdiplusShutdown(ULONG_PTR a0) {
     if (Functions().loaded) Functions().gdiplusShutdown(a0);
+}
+
+GpStatus WINGDIPAPI GdipAddPathArc(GpPath* a0, REAL a1, REAL a2, REAL a3, REAL a4, REAL a5, REAL a6) {
+    return Functions().loaded ? Functions().gdipAddPathArc(a0, a1, a2, a3, a4, a5, a6) : GdiplusNotInitialized;
+}
+
+GpStatus WINGDIPAPI GdipAddPathLine(GpPath* a0, REAL a1, REAL a2, REAL a3, REAL a4) {
+    return Functions().loaded ? Functions().gdipAddPathLine(a0, a1, a2, a3, a4) : GdiplusNotInitialized;
+}
+
+GpStatus WINGDIPAPI GdipAddPathLine2(GpPath* a0, GDIPCONST GpPointF* a1, INT a2) {
+    return Functions().loaded ? Functions().gdipAddPathLine2(a0, a1, a2) : GdiplusNotInitialized;
+}
+
+GpStatus WINGDIPAPI GdipFillEllipse(GpGraphics* a0, GpBrush* a1, REAL a2, REAL a3, REAL a4, REAL a5) {
+    return Functions().loaded ? Functions().gdipFillEllipse(a0, a1, a2, a3, a4, a5) : GdiplusNotInitialized;
 }
 
 GpStatus WINGDIPAPI GdiplusStartup(ULONG_PTR* a0, GDIPCONST GdiplusStartupInput* a1, GdiplusStartupOutput* a2) {
@@ -245,8 +277,20 @@ GpStatus WINGDIPAPI GdipMeasureString(GpGraphics* a0, GDIPCONST WCHAR* a1, INT a
     return Functions().loaded ? Functions().gdipMeasureString(a0, a1, a2, a3, a4, a5, a6, a7, a8) : GdiplusNotInitialized;
 }
 
+GpStatus WINGDIPAPI GdipScaleMatrix(GpMatrix* a0, REAL a1, REAL a2, GpMatrixOrder a3) {
+    return Functions().loaded ? Functions().gdipScaleMatrix(a0, a1, a2, a3) : GdiplusNotInitialized;
+}
+
+GpStatus WINGDIPAPI GdipSetPenEndCap(GpPen* a0, GpLineCap a1) {
+    return Functions().loaded ? Functions().gdipSetPenEndCap(a0, a1) : GdiplusNotInitialized;
+}
+
 GpStatus WINGDIPAPI GdipSetPenLineJoin(GpPen* a0, GpLineJoin a1) {
     return Functions().loaded ? Functions().gdipSetPenLineJoin(a0, a1) : GdiplusNotInitialized;
+}
+
+GpStatus WINGDIPAPI GdipSetPenStartCap(GpPen* a0, GpLineCap a1) {
+    return Functions().loaded ? Functions().gdipSetPenStartCap(a0, a1) : GdiplusNotInitialized;
 }
 
 GpStatus WINGDIPAPI GdipSetPixelOffsetMode(GpGraphics* a0, PixelOffsetMode a1) {
@@ -263,6 +307,10 @@ GpStatus WINGDIPAPI GdipSetStringFormatFlags(GpStringFormat* a0, INT a1) {
 
 GpStatus WINGDIPAPI GdipSetTextRenderingHint(GpGraphics* a0, TextRenderingHint a1) {
     return Functions().loaded ? Functions().gdipSetTextRenderingHint(a0, a1) : GdiplusNotInitialized;
+}
+
+GpStatus WINGDIPAPI GdipStartPathFigure(GpPath* a0) {
+    return Functions().loaded ? Functions().gdipStartPathFigure(a0) : GdiplusNotInitialized;
 }
 
 GpStatus WINGDIPAPI GdipStringFormatGetGenericTypographic(GpStringFormat** a0) {

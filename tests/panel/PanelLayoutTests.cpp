@@ -6,7 +6,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "KeyInput.h"
 #include "ProgramWindowsTest.h"
@@ -186,44 +188,138 @@ TEST_F(PanelGeometryTest, TheWheelOverAPositionSliderScrollsThePageByNotches) {
     EXPECT_EQ(g_app.panel->pages.scrollPos[1], 24);
 }
 
-TEST_F(PanelGeometryTest, IconButtonsStayRecognisableWithoutTheIconFont) {
-    EXPECT_EQ(FallbackGlyphText(L"撤销"), L"撤销");
-    EXPECT_EQ(FallbackGlyphText(L"删除所选"), L"删");
-    EXPECT_EQ(FallbackGlyphText(L""), L"");
+// An owner-drawn button drawn into a bitmap of the given size: where it put
+// ink (any pixel unlike its fill), and in which colours.
+struct ButtonInk {
+    int width = 0;
+    int height = 0;
+    std::vector<bool> ink;
+    std::vector<COLORREF> colours;
+    int Count() const { return static_cast<int>(std::count(ink.begin(), ink.end(), true)); }
+    bool At(int x, int y) const { return ink[static_cast<size_t>(y * width + x)]; }
+    int Left() const {
+        for (int x = 0; x < width; ++x)
+            for (int y = 0; y < height; ++y)
+                if (At(x, y)) return x;
+        return -1;
+    }
+    int Right() const {
+        for (int x = width - 1; x >= 0; --x)
+            for (int y = 0; y < height; ++y)
+                if (At(x, y)) return x;
+        return -1;
+    }
+    bool HasColour(COLORREF c) const { return std::find(colours.begin(), colours.end(), c) != colours.end(); }
+};
 
-    HDC dc = GetDC(g_app.panel->window);
-    HGDIOBJ old = SelectObject(dc, g_app.panel->uiFont.get());
-    EXPECT_TRUE(FontHasGlyph(dc, L'删'));
-    EXPECT_FALSE(FontHasGlyph(dc, static_cast<wchar_t>(0xE74D)));  // a private-use icon code
-    SelectObject(dc, old);
-    ReleaseDC(g_app.panel->window, dc);
-
-    // The delete button draws something in the text colour either way.
-    HWND button = Control(kIdDeleteButton);
-    RECT r{};
-    GetClientRect(button, &r);
+ButtonInk DrawButtonInto(HWND button, int id, int width, int height, bool disabled) {
+    ButtonInk result;
+    result.width = width;
+    result.height = height;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ previous = SelectObject(memory, bitmap);
     DRAWITEMSTRUCT item{};
     item.CtlType = ODT_BUTTON;
-    item.CtlID = kIdDeleteButton;
+    item.CtlID = static_cast<UINT>(id);
     item.hwndItem = button;
     item.hDC = memory;
-    item.rcItem = r;
+    item.rcItem = RECT{0, 0, width, height};
+    item.itemState = disabled ? ODS_DISABLED : 0;
     DrawOwnerDrawnButton(item);
-    int dark = 0;
-    for (int y = 0; y < r.bottom; ++y) {
-        for (int x = 2; x < r.right - 2; ++x) {
-            if (GetRValue(GetPixel(memory, x, y)) < 0x80 && y > 2 && y < r.bottom - 2) ++dark;
+    const COLORREF fill = GetPixel(memory, width / 2, 2);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const COLORREF c = GetPixel(memory, x, y);
+            // The frame's own line aside.
+            const bool inside = x > 1 && y > 1 && x < width - 2 && y < height - 2;
+            result.ink.push_back(inside && c != fill);
+            if (inside && c != fill) result.colours.push_back(c);
         }
     }
     SelectObject(memory, previous);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    EXPECT_GT(dark, 10);
+    return result;
+}
+
+// Ink of a with no ink of b (mirrored left to right) within a pixel of it, and the other way round.
+int UnmatchedInk(const ButtonInk& a, const ButtonInk& b) {
+    const auto inkNear = [](const ButtonInk& m, int x, int y) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                const int nx = x + dx;
+                const int ny = y + dy;
+                if (nx >= 0 && ny >= 0 && nx < m.width && ny < m.height && m.At(nx, ny)) return true;
+            }
+        return false;
+    };
+    int unmatched = 0;
+    for (int y = 0; y < a.height; ++y) {
+        for (int x = 0; x < a.width; ++x) {
+            if (a.At(x, y) && !inkNear(b, a.width - 1 - x, y)) ++unmatched;
+            if (b.At(a.width - 1 - x, y) && !inkNear(a, x, y)) ++unmatched;
+        }
+    }
+    return unmatched;
+}
+
+int MaskDifference(const ButtonInk& a, const ButtonInk& b, bool mirrored) {
+    int differ = 0;
+    for (int y = 0; y < a.height; ++y) {
+        for (int x = 0; x < a.width; ++x) {
+            if (a.At(x, y) != b.At(mirrored ? a.width - 1 - x : x, y)) ++differ;
+        }
+    }
+    return differ;
+}
+
+TEST_F(PanelGeometryTest, IconButtonsDrawIconsOfTheirOwnWithoutTheIconFont) {
+    HDC dc = GetDC(g_app.panel->window);
+    HGDIOBJ old = SelectObject(dc, g_app.panel->iconFont.get());
+    // This machine's icon font lacks the glyphs, so the buttons draw their own.
+    const bool glyphs = FontHasGlyph(dc, static_cast<wchar_t>(GlyphOfButton(kIdUndoButton)));
+    SelectObject(dc, old);
+    SelectObject(dc, g_app.panel->uiFont.get());
+    EXPECT_TRUE(FontHasGlyph(dc, L'删'));
+    EXPECT_FALSE(FontHasGlyph(dc, static_cast<wchar_t>(0xE74D)));  // a private-use icon code
+    SelectObject(dc, old);
+    ReleaseDC(g_app.panel->window, dc);
+    if (glyphs) GTEST_SKIP() << "the icon font has its glyphs here";
+
+    const int ids[] = {kIdUndoButton, kIdRedoButton, kIdDeleteButton, kIdChooseFontButton, kIdMoreButton};
+    std::vector<ButtonInk> drawn;
+    for (int id : ids) {
+        drawn.push_back(DrawButtonInto(Control(id), id, 34, 32, false));
+        const ButtonInk& ink = drawn.back();
+        EXPECT_GT(ink.Count(), 15) << "button " << id;
+        EXPECT_TRUE(ink.HasColour(RGB(30, 39, 46))) << "button " << id << " has no ink in the text colour";
+        // A drawn icon, not text: it keeps inside the button's middle.
+        EXPECT_GE(ink.Left(), 6) << "button " << id;
+        EXPECT_LE(ink.Right(), 34 - 7) << "button " << id;
+    }
+    // Redo is undo in a mirror, and no two icons look alike.
+    EXPECT_LE(UnmatchedInk(drawn[0], drawn[1]), drawn[0].Count() / 10);
+    EXPECT_GT(MaskDifference(drawn[0], drawn[1], false), drawn[0].Count() / 2);
+    for (size_t a = 0; a < drawn.size(); ++a) {
+        for (size_t b = a + 1; b < drawn.size(); ++b) {
+            EXPECT_GT(MaskDifference(drawn[a], drawn[b], false), 15) << ids[a] << " and " << ids[b] << " look alike";
+        }
+    }
+    // Disabled: greyed, nothing left in the dark text colour.
+    const ButtonInk greyed = DrawButtonInto(Control(kIdUndoButton), kIdUndoButton, 34, 32, true);
+    EXPECT_GT(greyed.Count(), 15);
+    EXPECT_TRUE(greyed.HasColour(RGB(163, 171, 176)));
+    EXPECT_FALSE(greyed.HasColour(RGB(30, 39, 46)));
+    // At 150 % the icon is drawn half as large again, not scaled from pixels.
+    g_app.dpiScale = 1.5;
+    const ButtonInk large = DrawButtonInto(Control(kIdDeleteButton), kIdDeleteButton, 51, 48, false);
+    g_app.dpiScale = 1.0;
+    const double growth = static_cast<double>(large.Right() - large.Left()) / (drawn[2].Right() - drawn[2].Left());
+    EXPECT_GT(growth, 1.3);
+    EXPECT_LT(growth, 1.7);
 }
 
 TEST_F(PanelGeometryTest, AtTheMinimumSizeTheFrameZonesKeepTheirColours) {

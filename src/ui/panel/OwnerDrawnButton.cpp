@@ -8,6 +8,7 @@
 #include "platform/WindowText.h"
 #include "core/list/AmountText.h"
 #include "ui/import/ImportWindow.h"
+#include "ui/panel/ButtonIcons.h"
 #include "ui/panel/ControlPanel.h"
 #include "ui/panel/PanelIds.h"
 
@@ -77,11 +78,6 @@ wchar_t GlyphOfButton(int id) {
     }
 }
 
-std::wstring FallbackGlyphText(const std::wstring& buttonText) {
-    // Two characters still fit the narrowest icon button; longer texts give their first.
-    return buttonText.size() <= 2 ? buttonText : buttonText.substr(0, 1);
-}
-
 bool FontHasGlyph(HDC dc, wchar_t glyph) {
     WORD index = 0xFFFF;
     if (GetGlyphIndicesW(dc, &glyph, 1, &index, GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR) return false;
@@ -126,9 +122,7 @@ void DrawOwnerDrawnButton(const DRAWITEMSTRUCT& item) {
         if (FontHasGlyph(dc, glyph)) {
             DrawTextW(dc, &glyph, 1, &r, centred);
         } else {
-            const std::wstring fallback = FallbackGlyphText(TrimText(WindowText(item.hwndItem)));
-            SelectedObject textFont(dc, g_app.panel->uiFont.get());
-            DrawTextW(dc, fallback.c_str(), static_cast<int>(fallback.size()), &r, centred);
+            DrawButtonIcon(dc, r, IconOfButton(id), c.text, g_app.dpiScale);
         }
     } else {
         RECT text = r;

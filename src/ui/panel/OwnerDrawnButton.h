@@ -21,11 +21,6 @@ ButtonColours ColoursOfButton(ButtonRole role, bool pressed, bool disabled);
 // The glyph of an icon button, or 0 for a button that shows its text.
 wchar_t GlyphOfButton(int id);
 
-// What an icon button shows when the icon font lacks its glyph (the font
-// ships with Windows 10 and later only): its text when that is at most two
-// characters long, else the text's first character.
-std::wstring FallbackGlyphText(const std::wstring& buttonText);
-
 // Whether the font selected into dc has a real glyph for the character.
 bool FontHasGlyph(HDC dc, wchar_t glyph);
 
