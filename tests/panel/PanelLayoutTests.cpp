@@ -49,6 +49,16 @@ protected:
         ASSERT_EQ(client.bottom, height);
     }
 
+    // The narrowest client width the window allows.
+    int SmallestClientWidth() const {
+        MINMAXINFO info{};
+        SendMessageW(g_app.panel->window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+        RECT window{}, client{};
+        GetWindowRect(g_app.panel->window, &window);
+        GetClientRect(g_app.panel->window, &client);
+        return info.ptMinTrackSize.x - ((window.right - window.left) - client.right);
+    }
+
     // A control's rectangle in the panel's client coordinates.
     RECT RectOf(HWND control) const {
         RECT r{};
@@ -70,16 +80,33 @@ protected:
     }
 };
 
-TEST_F(PanelGeometryTest, AtTheSmallestLogicalClientSizeEveryControlFits) {
-    SetClientSize(880, 620);
+TEST_F(PanelGeometryTest, AtTheSmallestClientSizeEveryControlFits) {
+    // The rules at the size the layout was drawn for.
+    const auto placed = [](int b, int id) {
+        for (const ControlPlacement& p : PanelPlacements(b, 620)) {
+            if (p.id == id) return p.rect;
+        }
+        return RECT{};
+    };
+    EXPECT_EQ(Width(placed(880, kIdDonationTable)), 464);
+    EXPECT_EQ(Height(placed(880, kIdDonationTable)), 262);
+    EXPECT_EQ(Width(placed(880, kIdNameBox)), 236);
+    EXPECT_EQ(Width(placed(880, kIdTargetScreenList)), 192);
+    EXPECT_EQ(Height(placed(880, kIdSettingsPane)), 192);
+    EXPECT_EQ(placed(880, kIdSettingsPane).left, 512 + 20);  // rightPaneLeft + 20
+
+    // The real window at its smallest, which the panel's texts may make a little wider.
+    const int b = SmallestClientWidth();
+    EXPECT_GE(b, 880 - 16);
+    SetClientSize(b, 620);
     const RECT table = RectOf(Control(kIdDonationTable));
-    EXPECT_EQ(Width(table), 464);
+    EXPECT_EQ(Width(table), b - 416);
     EXPECT_EQ(Height(table), 262);
-    EXPECT_EQ(Width(RectOf(Control(kIdNameBox))), 236);
-    EXPECT_EQ(Width(RectOf(Control(kIdTargetScreenList))), 192);
+    EXPECT_EQ(Width(RectOf(Control(kIdNameBox))), b - 644);
+    EXPECT_EQ(Width(RectOf(Control(kIdTargetScreenList))), b - 688);
     EXPECT_EQ(Height(RectOf(Control(kIdSettingsPane))), 192);
-    EXPECT_EQ(RectOf(Control(kIdSettingsPane)).left, 512 + 20);  // rightPaneLeft + 20
-    EXPECT_EQ(RectOf(Control(kIdApplyAndSave)).left, 512 + 20);
+    EXPECT_EQ(RectOf(Control(kIdSettingsPane)).left, b - 368 + 20);
+    EXPECT_EQ(RectOf(Control(kIdApplyAndSave)).left, b - 368 + 20);
     EXPECT_EQ(RectOf(Control(kIdStatusLine)).top, 620 - 29);
 }
 
@@ -136,7 +163,7 @@ TEST_F(PanelGeometryTest, EveryPageShowsItsControlsAtTheirPlacesAndHidesTheOther
 }
 
 TEST_F(PanelGeometryTest, AltXScrollsThePositionPageToItsBox) {
-    SetClientSize(880, 620);  // a pane of 192 logical pixels over a page of 416
+    SetClientSize(SmallestClientWidth(), 620);  // a pane of 192 logical pixels over a page of 416
     g_app.accelerators.reset(CreateAltAcceleratorTable());
     SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdTabPosition, BN_CLICKED), 0);
     SendMessageW(Control(kIdSettingsPane), WM_VSCROLL, SB_PAGEDOWN, 0);
@@ -157,7 +184,7 @@ TEST_F(PanelGeometryTest, AltXScrollsThePositionPageToItsBox) {
 }
 
 TEST_F(PanelGeometryTest, TheWheelOverAPositionSliderScrollsThePageByNotches) {
-    SetClientSize(880, 620);
+    SetClientSize(SmallestClientWidth(), 620);
     SendMessageW(g_app.panel->window, WM_COMMAND, MAKEWPARAM(kIdTabPosition, BN_CLICKED), 0);
     HWND slider = FindPanelControl(kIdXSlider);
     ASSERT_NE(slider, nullptr);

@@ -118,11 +118,19 @@ TEST_F(PanelWindowTest, EveryControlExistsInItsPlace) {
     EXPECT_EQ(help.top, 18);
 }
 
-TEST_F(PanelWindowTest, TheMinimumTrackingSizeIsKept) {
+TEST_F(PanelWindowTest, TheMinimumTrackingSizeIsKeptAndRaisedOnlyForTexts) {
     MINMAXINFO info{};
     SendMessageW(g_app.panel->window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-    EXPECT_EQ(info.ptMinTrackSize.x, 880);
+    EXPECT_GE(info.ptMinTrackSize.x, 880);
     EXPECT_EQ(info.ptMinTrackSize.y, 620);
+    // A screen with a longer name widens it by as much as the name needs.
+    HWND screens = Control(kIdTargetScreenList);
+    const std::wstring longName = L"显示器 2  非常长的投影仪型号名称 Projector XL-2000  3840×2160";
+    SendMessageW(screens, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(longName.c_str()));
+    MINMAXINFO wider{};
+    SendMessageW(g_app.panel->window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&wider));
+    EXPECT_GT(wider.ptMinTrackSize.x, info.ptMinTrackSize.x + 100);
+    EXPECT_EQ(wider.ptMinTrackSize.y, 620);
 }
 
 TEST_F(PanelWindowTest, TabsShowOnlyTheirPage) {
@@ -329,7 +337,8 @@ TEST_F(PanelWindowTest, ADpiChangeRescalesFontsAndLayout) {
     EXPECT_EQ(font.lfHeight, -23);  // 15 × 1.5, rounded
     MINMAXINFO info{};
     SendMessageW(g_app.panel->window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-    EXPECT_EQ(info.ptMinTrackSize.x, 1320);
+    EXPECT_GE(info.ptMinTrackSize.x, 1320);  // raised where a text would be clipped
+    EXPECT_EQ(info.ptMinTrackSize.y, 930);
     g_app.dpiScale = 1.0;
 }
 

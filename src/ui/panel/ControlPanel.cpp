@@ -24,6 +24,7 @@
 #include "ui/panel/PanelCommands.h"
 #include "ui/panel/PanelIds.h"
 #include "ui/panel/PanelLayout.h"
+#include "ui/panel/PanelMinimumSize.h"
 #include "ui/panel/SettingsPages.h"
 #include "ui/caption/Monitors.h"
 #include "ui/panel/DonationTable.h"
@@ -118,8 +119,9 @@ LRESULT OnPanelClick(HWND window, WPARAM wParam, LPARAM lParam) {
 
 LRESULT OnMinMaxInfo(LPARAM lParam) {
     auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-    info->ptMinTrackSize.x = ScaleLogical(880, g_app.dpiScale);
-    info->ptMinTrackSize.y = ScaleLogical(620, g_app.dpiScale);
+    const SIZE minimum = MinimumPanelWindowSize();
+    info->ptMinTrackSize.x = minimum.cx;
+    info->ptMinTrackSize.y = minimum.cy;
     return 0;
 }
 
