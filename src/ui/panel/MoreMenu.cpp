@@ -5,6 +5,7 @@
 #include "app/Playback.h"
 #include "ui/panel/ListBackup.h"
 #include "ui/panel/ListEditing.h"
+#include "ui/panel/PanelChildren.h"
 #include "ui/panel/PanelIds.h"
 #include "commands/SettingsCommands.h"
 #include "ui/panel/PanelViews.h"
@@ -25,8 +26,7 @@ void ShowMoreMenu() {
     RECT r{};
     GetWindowRect(button, &r);
     // Its bottom-right corner at the button's top-right corner: it opens upwards.
-    const int chosen = static_cast<int>(TrackPopupMenu(
-        menu, TPM_RIGHTALIGN | TPM_BOTTOMALIGN | TPM_RETURNCMD | TPM_NONOTIFY, r.right, r.top, 0, panel, nullptr));
+    const int chosen = TrackPanelMenu(menu, TPM_RIGHTALIGN | TPM_BOTTOMALIGN | TPM_NONOTIFY, r.right, r.top);
     DestroyMenu(menu);
     RunMoreMenuCommand(chosen);
 }

@@ -62,6 +62,17 @@ HWND CreatePanelTooltip(HWND panel) {
     return g_app.panel->tooltip;
 }
 
+int TrackPanelMenu(HMENU menu, UINT flags, int x, int y) {
+    HWND tooltip = g_app.panel->tooltip;
+    if (tooltip) {
+        SendMessageW(tooltip, TTM_POP, 0, 0);
+        SendMessageW(tooltip, TTM_ACTIVATE, FALSE, 0);
+    }
+    const int chosen = static_cast<int>(TrackPopupMenu(menu, flags | TPM_RETURNCMD, x, y, 0, g_app.panel->window, nullptr));
+    if (tooltip) SendMessageW(tooltip, TTM_ACTIVATE, TRUE, 0);
+    return chosen;
+}
+
 void AddTooltip(HWND control, const wchar_t* text) {
     if (!g_app.panel->tooltip || !control) return;
     TOOLINFOW tool{};

@@ -9,6 +9,7 @@
 #include "ui/import/ImportWindow.h"
 #include "ui/panel/AltKeys.h"
 #include "ui/panel/ControlPanel.h"
+#include "ui/panel/PanelChildren.h"
 #include "ui/panel/PanelIds.h"
 #include "ui/panel/SettingsControls.h"
 #include "ui/panel/SettingsPages.h"
@@ -90,8 +91,7 @@ void ShowHelpMenu() {
     AppendMenuW(menu, MF_STRING, 6, L"关于与版本说明");
     RECT r{};
     GetWindowRect(button, &r);
-    const int chosen = static_cast<int>(TrackPopupMenu(menu, TPM_RIGHTALIGN | TPM_TOPALIGN | TPM_RETURNCMD,
-                                                       r.right, r.bottom, 0, panel, nullptr));
+    const int chosen = TrackPanelMenu(menu, TPM_RIGHTALIGN | TPM_TOPALIGN, r.right, r.bottom);
     DestroyMenu(menu);
     if (chosen >= 1 && chosen <= 6) ShowHelp(chosen - 1);
 }
