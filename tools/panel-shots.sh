@@ -51,6 +51,8 @@ xdotool key --delay 80 alt+n        # the focus goes to the name box
 shot selection-unfocused
 click $((WIDTH * 96 / DPI - 368 + 242 + 21)) 157  # the dark preview background
 shot preview-dark
+for _ in 1 2 3 4 5 6 7 8; do click 918 438; done  # the font size spin's up arrow: 35 → 43
+shot preview-size-spin
 xdotool key ctrl+alt+p
 sleep 9
 shot caption
