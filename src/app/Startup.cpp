@@ -17,6 +17,7 @@
 #include "ui/caption/CaptionPlacement.h"
 #include "ui/caption/CaptionWindow.h"
 #include "ui/caption/LayeredRenderer.h"
+#include "ui/caption/composition/CompositionRenderer.h"
 #include "ui/caption/Monitors.h"
 #include "commands/ListStore.h"
 #include "commands/OutsideChanges.h"
@@ -86,8 +87,9 @@ void RegisterWindowClasses() {
 }
 
 void CreateMainWindows() {
-    // No composition renderer yet: the caption window turns layered at creation.
-    SetCaptionRenderers(nullptr, &g_app.caption->layered);
+    // The composition renderer first; where it cannot start (Wine has no
+    // DirectComposition) the caption window turns layered at creation.
+    SetCaptionRenderers(g_app.caption->composition.get(), &g_app.caption->layered);
     g_app.caption->window = CreateCaptionWindow(g_app.instance);
     g_app.panel->icon = LoadApplicationIcon(ScaleLogical(28, g_app.dpiScale));
     g_app.panel->window = CreateControlPanel(g_app.instance, PrimaryWorkArea());

@@ -4,12 +4,16 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "ui/caption/CaptionMotion.h"
 #include "ui/caption/LayeredRenderer.h"
 #include "platform/WinHandles.h"
 
-// The renderers the window hands its frames to (not owned: the layered one is
-// the caption's own, a composition renderer belongs to whoever set it).
+class CompositionCaptionRenderer;
+
+// The renderers the window hands its frames to (not owned: the caption's
+// own two, or whatever a test sets).
 struct CaptionRenderers {
     CaptionRenderer* composition = nullptr;
     CaptionRenderer* layered = nullptr;
@@ -17,8 +21,14 @@ struct CaptionRenderers {
 };
 
 struct Caption {
+    Caption();
+    ~Caption();
+    Caption(const Caption&) = delete;
+    Caption& operator=(const Caption&) = delete;
+
     HWND window = nullptr;  // destroyed by the exit path or by the tests that made it
     CaptionMotion motion;
+    std::unique_ptr<CompositionCaptionRenderer> composition;  // preferred; the layered one when it cannot run
     LayeredCaptionRenderer layered;
     CaptionRenderers renderers;
     UniqueFont font;

@@ -1,0 +1,96 @@
+// The preferred caption renderer: text laid out with DirectWrite once per
+// strip, pre-drawn with Direct2D into GPU bitmap tiles, and every frame two
+// copies of the tiles placed at the scroll position on a transparent target
+// that the presenter shows (DirectComposition on Windows). Alpha comes from
+// the drawing, so dark outlines and shadows show. A strip too large for the
+// tile budget is drawn directly, only what is within 80 px of the view.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <dwrite.h>
+
+#include "core/caption/CompositionLayout.h"
+#include "ui/caption/CaptionLayout.h"
+#include "ui/caption/composition/CaptionPresenter.h"
+#include "ui/caption/composition/GraphicsDevices.h"
+
+struct CompositionFrameStats {
+    int textDraws = 0;    // text-layout draws (each pass counts)
+    int bitmapDraws = 0;  // tile blits
+    bool tiled = false;
+};
+
+class CompositionCaptionRenderer final : public CaptionRenderer {
+public:
+    // Presents through DirectComposition.
+    CompositionCaptionRenderer();
+    explicit CompositionCaptionRenderer(std::unique_ptr<CaptionPresenter> presenter);
+    ~CompositionCaptionRenderer() override;
+
+    bool Initialise(HWND window) override;
+    bool RenderFrame(HWND window, CaptionFrame& frame) override;
+    void Release() override;
+
+    bool ready() const { return ready_; }
+    const CompositionStrip& strip() const { return strip_; }
+    const CompositionFrameStats& lastFrame() const { return stats_; }
+    size_t tileCount() const { return tiles_.size(); }
+    const GraphicsDevices& devices() const { return devices_; }
+    // Tests and the benchmark compare the tiled and the direct drawing.
+    void AllowTiles(bool allowed) { tilesAllowed_ = allowed; }
+
+private:
+    struct Tile {
+        Microsoft::WRL::ComPtr<ID2D1Bitmap1> bitmap;
+        int x = 0;
+        int y = 0;
+        int width = 0;
+        int height = 0;
+    };
+    struct RunLayouts {
+        Microsoft::WRL::ComPtr<IDWriteTextLayout> name;
+        Microsoft::WRL::ComPtr<IDWriteTextLayout> amount;
+    };
+
+    bool EnsureTarget(int width, int height);
+    bool EnsureTextFormat(const CaptionTextStyle& style);
+    RunBox Measure(const std::wstring& text, Microsoft::WRL::ComPtr<IDWriteTextLayout>& layout) const;
+    void RebuildStrip(CaptionFrame& frame);
+    bool BuildTiles();
+    void ReleaseTiles();
+    void DrawLayout(IDWriteTextLayout* layout, float x, float y, COLORREF colour);
+    void DrawRuns(float left, float top, float from, float to);
+    void DrawStripDirectly(float x, float y);
+    void BlitTiles(float x, float y);
+    void ReleaseStrip();
+
+    std::unique_ptr<CaptionPresenter> presenter_;
+    GraphicsDevices devices_;
+    bool ready_ = false;
+    HWND window_ = nullptr;
+    int targetWidth_ = 0;
+    int targetHeight_ = 0;
+    Microsoft::WRL::ComPtr<ID2D1Bitmap1> target_;
+    Microsoft::WRL::ComPtr<IDWriteTextFormat> format_;
+    std::wstring formatFace_;
+    float formatPixels_ = 0;
+    bool formatBold_ = false;
+    Microsoft::WRL::ComPtr<ID2D1SolidColorBrush> brush_;
+    std::vector<Tile> tiles_;
+    int tileSetWidth_ = 0;
+    int tileSetHeight_ = 0;
+    bool tilesStale_ = true;
+    bool tilesAllowed_ = true;
+
+    bool stripValid_ = false;
+    CompositionStrip strip_;
+    CaptionLook look_;
+    Microsoft::WRL::ComPtr<IDWriteTextLayout> titleLayout_;
+    Microsoft::WRL::ComPtr<IDWriteTextLayout> separatorLayout_;
+    Microsoft::WRL::ComPtr<IDWriteTextLayout> noticeLayout_;
+    std::vector<RunLayouts> entryLayouts_;
+    CompositionFrameStats stats_;
+};
