@@ -15,6 +15,7 @@ int wmain() {
     BeginTimerPeriod(1);
     RunListBenchmarks();
     RunCaptionBenchmarks();
+    RunCompositionBenchmarks();
     RunTableBenchmarks();
     EndTimerPeriod(1);
     Gdiplus::GdiplusShutdown(token);

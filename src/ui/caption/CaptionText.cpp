@@ -46,6 +46,7 @@ struct CaptionTextEngine::Impl {
     std::unique_ptr<Gdiplus::Font> font;
     std::unique_ptr<Gdiplus::StringFormat> format;
     bool usable = false;
+    mutable float lineHeight = -1;  // measured on first use, for this font
 
     int FontStyle() const { return style.bold ? Gdiplus::FontStyleBold : Gdiplus::FontStyleRegular; }
 
@@ -81,6 +82,7 @@ CaptionTextEngine::~CaptionTextEngine() = default;
 bool CaptionTextEngine::SetStyle(const CaptionTextStyle& style) {
     Impl& d = *impl_;
     d.style = style;
+    d.lineHeight = -1;
     if (!d.format) d.format.reset(Gdiplus::StringFormat::GenericTypographic()->Clone());
     d.family = std::make_unique<Gdiplus::FontFamily>(style.face.c_str());
     d.usable = d.family->GetLastStatus() == Gdiplus::Ok && d.format;
@@ -103,15 +105,20 @@ RunSize CaptionTextEngine::Measure(HDC dc, const std::wstring& text, CaptionRunK
     const Impl& d = *impl_;
     if (text.empty()) return RunSize{0, 0};
     if (!d.usable) return RunSize{d.style.padding, d.style.padding};
-    Gdiplus::Graphics graphics(dc);
-    graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
-    Gdiplus::RectF box;
-    graphics.MeasureString(text.c_str(), static_cast<INT>(text.size()), d.font.get(), Gdiplus::RectF(0, 0, 0, 0),
-                           d.format.get(), &box);
+    if (d.lineHeight < 0) {
+        // One line of this font is as high whatever it holds: measured once per font.
+        Gdiplus::Graphics graphics(dc);
+        graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
+        Gdiplus::RectF box;
+        const std::wstring sample = kRowHeightSample;
+        graphics.MeasureString(sample.c_str(), static_cast<INT>(sample.size()), d.font.get(),
+                               Gdiplus::RectF(0, 0, 0, 0), d.format.get(), &box);
+        d.lineHeight = box.Height;
+    }
     const Gdiplus::RectF ink = d.InkAligned(kind, text) ? d.InkBounds(text) : Gdiplus::RectF();
     const float width = ink.Width > 0 ? ink.Width : d.Advance(text);
     return RunSize{static_cast<int>(std::max(0.0f, width) + 0.5f) + d.style.padding,
-                   static_cast<int>(box.Height + 0.5f) + d.style.padding};
+                   static_cast<int>(d.lineHeight + 0.5f) + d.style.padding};
 }
 
 void CaptionTextEngine::Draw(HDC dc, float x, float y, const std::wstring& text, CaptionRunKind kind,

@@ -1,0 +1,125 @@
+// Timings of the composition renderer's drawing on an offscreen target (the
+// real Direct3D / Direct2D / DirectWrite drawing; only DirectComposition's
+// presentation, missing under Wine, is left out): a normal frame with tiles
+// and drawn directly, the tile build, and the rebuild after an append. The
+// draws of one frame are printed beside, to show a tiled frame's cost does
+// not grow with the list.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "BenchTiming.h"
+#include "OffscreenPresenter.h"
+#include "app/AppState.h"
+#include "ui/caption/Caption.h"
+#include "ui/caption/CaptionContent.h"
+#include "ui/caption/CaptionLayout.h"
+#include "ui/caption/composition/CompositionRenderer.h"
+
+namespace {
+
+void FillList(size_t count) {
+    g_app.list.clear();
+    g_app.list.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        g_app.list.push_back({L"捐赠人" + std::to_wstring(i), std::to_wstring(100 + i % 9000) + L"元"});
+    }
+}
+
+struct OffscreenCaption {
+    OffscreenPresenter* presenter = nullptr;
+    std::unique_ptr<CompositionCaptionRenderer> renderer;
+    bool stale = true;
+
+    OffscreenCaption() {
+        auto owned = std::make_unique<OffscreenPresenter>();
+        presenter = owned.get();
+        renderer = std::make_unique<CompositionCaptionRenderer>(std::move(owned));
+    }
+
+    bool Frame(int width, int height, float offset) {
+        CaptionFrame frame = ProgramCaptionFrame(width, height, stale);
+        frame.scrollOffset = offset;
+        const bool shown = renderer->RenderFrame(nullptr, frame);
+        stale = frame.stale;
+        return shown;
+    }
+};
+
+void PrintDraws(const char* label, const CompositionFrameStats& stats) {
+    char name[96];
+    std::snprintf(name, sizeof(name), "composition_%s_text_draws", label);
+    PrintFigure(name, stats.textDraws, "draws");
+    std::snprintf(name, sizeof(name), "composition_%s_bitmap_draws", label);
+    PrintFigure(name, stats.bitmapDraws, "draws");
+}
+
+void BenchFrames(const char* label, ScrollDirection direction, int width, int height, size_t entries) {
+    g_app.settings.direction = direction;
+    FillList(entries);
+    OffscreenCaption caption;
+    if (!caption.Frame(width, height, 0)) {
+        std::printf("composition_%s unavailable (no Direct3D / Direct2D device)\n", label);
+        return;
+    }
+    char name[96];
+    for (bool tiles : {true, false}) {
+        caption.renderer->AllowTiles(tiles);
+        float offset = 500.0f;
+        caption.Frame(width, height, offset);
+        const double frame = MedianMs(201, [&](int) { caption.Frame(width, height, offset += 3.0f); });
+        std::snprintf(name, sizeof(name), "composition_frame_%s_%zu_%s", label, entries, tiles ? "tiles" : "direct");
+        PrintFigure(name, frame, "ms");
+        std::snprintf(name, sizeof(name), "%s_%zu_%s", label, entries, tiles ? "tiles" : "direct");
+        PrintDraws(name, caption.renderer->lastFrame());
+    }
+}
+
+void BenchTileBuild() {
+    g_app.settings.direction = ScrollDirection::Horizontal;
+    char name[96];
+    for (size_t count : {100u, 1000u, 10000u}) {
+        FillList(count);
+        OffscreenCaption caption;
+        if (!caption.Frame(1920, 128, 0)) return;
+        // Layouts, strip and tiles from nothing, as after a font change.
+        const double build = MedianMs(5, [&](int) {
+            caption.stale = true;
+            caption.Frame(1920, 128, 100.0f);
+        });
+        std::snprintf(name, sizeof(name), "composition_rebuild_and_tiles_%zu", count);
+        PrintFigure(name, build, "ms");
+        std::snprintf(name, sizeof(name), "composition_tiles_%zu", count);
+        PrintFigure(name, static_cast<double>(caption.renderer->tileCount()), "tiles");
+    }
+}
+
+void BenchAppend() {
+    g_app.settings.direction = ScrollDirection::Horizontal;
+    FillList(10000);
+    OffscreenCaption caption;
+    if (!caption.Frame(1920, 128, 0)) return;
+    size_t next = 10000;
+    const double append = MedianMs(11, [&](int) {
+        g_app.list.push_back({L"新捐赠人" + std::to_wstring(next++), L"888元"});
+        caption.stale = true;
+        caption.Frame(1920, 128, 100.0f);
+    });
+    PrintFigure("composition_append_to_10000_until_frame", append, "ms");
+}
+
+}  // namespace
+
+void RunCompositionBenchmarks() {
+    g_app.settings = AppSettings{};
+    // 100 entries fit the 64 MiB tile budget; 1,000 and 10,000 are drawn directly.
+    BenchFrames("horizontal_1920x128", ScrollDirection::Horizontal, 1920, 128, 100);
+    BenchFrames("horizontal_1920x128", ScrollDirection::Horizontal, 1920, 128, 1000);
+    BenchFrames("horizontal_1920x128", ScrollDirection::Horizontal, 1920, 128, 10000);
+    BenchFrames("vertical_1920x1040", ScrollDirection::Vertical, 1920, 1040, 100);
+    BenchFrames("vertical_1920x1040", ScrollDirection::Vertical, 1920, 1040, 1000);
+    BenchTileBuild();
+    BenchAppend();
+    g_app.list.clear();
+}
