@@ -15,6 +15,8 @@
 #include "ui/caption/Caption.h"
 #include "ui/caption/CaptionMotion.h"
 #include "ui/caption/LayeredRenderer.h"
+#include "core/caption/GlyphRuns.h"
+#include "ui/caption/CaptionText.h"
 
 namespace {
 
@@ -111,5 +113,63 @@ TEST_P(RunGapTest, AWiderGapWidensTheBlankByTheSameAmount) {
 }
 
 INSTANTIATE_TEST_SUITE_P(PlainAndOutlined, RunGapTest, testing::Bool());
+
+}  // namespace
+
+namespace {
+
+class GlyphCacheTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        Gdiplus::GdiplusStartupInput input;
+        Gdiplus::GdiplusStartup(&token_, &input, nullptr);
+    }
+    static void TearDownTestSuite() { Gdiplus::GdiplusShutdown(token_); }
+    static ULONG_PTR token_;
+};
+
+ULONG_PTR GlyphCacheTest::token_ = 0;
+
+// The widths made from cached glyph metrics equal those of the whole run's
+// path, for every script the caption meets and for both kinds of extent.
+TEST_F(GlyphCacheTest, GlyphByGlyphWidthsEqualTheWholePath) {
+    const std::wstring texts[] = {
+        L"张三", L"上海某某科技有限公司（捐赠部）", L"Maria García", L"O'Brien & Sons", L"1234567", L"1,500元",
+        L"750€", L"$1,500", L"李四 Li Si 2024", L"（匿名）88元", L"Ærø Ökonomie ñandú", L"Ωμέγα Ψ", L"Жанна",
+        L"、", L" | ", L"捐款人名单: ", L"A", L"——《》“”", L"全角１２３ＡＢＣ", L"x y  z",
+    };
+    HDC dc = CreateCompatibleDC(nullptr);
+    for (bool bold : {false, true}) {
+        for (float em : {26.0f, 47.0f, 96.0f}) {
+            CaptionTextStyle style;
+            style.face = L"宋体";
+            style.emPixels = em;
+            style.bold = bold;
+            CaptionTextEngine engine;
+            ASSERT_TRUE(engine.SetStyle(style));
+            for (const std::wstring& text : texts) {
+                for (CaptionRunKind kind : {CaptionRunKind::Name, CaptionRunKind::Separator}) {
+                    const RunSize cached = engine.Measure(dc, text, kind);
+                    const RunSize whole = engine.MeasureByPaths(dc, text, kind);
+                    EXPECT_EQ(cached.width, whole.width)
+                        << std::string(text.begin(), text.end()) << " at " << em << " px, bold " << bold
+                        << (kind == CaptionRunKind::Separator ? ", advance" : ", ink");
+                    EXPECT_EQ(cached.height, whole.height);
+                }
+            }
+            engine.Reset();
+        }
+    }
+    DeleteDC(dc);
+}
+
+TEST(GlyphRuns, ShapedTextsAreMeasuredWhole) {
+    EXPECT_TRUE(SetGlyphByGlyph(L"张三 Maria García 1,500元（捐赠部）"));
+    EXPECT_FALSE(SetGlyphByGlyph(L"e\u0301"));             // a combining accent
+    EXPECT_FALSE(SetGlyphByGlyph(L"\u0645\u062d\u0645\u062f"));  // Arabic joins
+    EXPECT_FALSE(SetGlyphByGlyph(L"\U0001F600"));          // a surrogate pair
+    EXPECT_FALSE(SetGlyphByGlyph(L"a\u200db"));            // a joiner
+    EXPECT_FALSE(SetGlyphByGlyph(L"\u0915\u094d\u0937"));  // Devanagari conjunct
+}
 
 }  // namespace

@@ -6,10 +6,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cwctype>
+#include <unordered_map>
 
 #include "app/AppState.h"
 #include "ui/caption/CaptionContent.h"
 #include "ui/caption/Monitors.h"
+#include "core/caption/GlyphRuns.h"
 
 namespace {
 
@@ -47,6 +49,7 @@ struct CaptionTextEngine::Impl {
     std::unique_ptr<Gdiplus::StringFormat> format;
     bool usable = false;
     mutable float lineHeight = -1;  // measured on first use, for this font
+    mutable std::unordered_map<wchar_t, GlyphMetrics> glyphs;  // this font's, measured on first use
 
     int FontStyle() const { return style.bold ? Gdiplus::FontStyleBold : Gdiplus::FontStyleRegular; }
 
@@ -74,6 +77,51 @@ struct CaptionTextEngine::Impl {
     float Advance(const std::wstring& text) const {
         return InkBounds(text + kAdvanceProbe).GetRight() - InkBounds(kAdvanceProbe).GetRight();
     }
+
+    const GlyphMetrics& Glyph(wchar_t c) const {
+        auto found = glyphs.find(c);
+        if (found != glyphs.end()) return found->second;
+        const std::wstring one(1, c);
+        const Gdiplus::RectF ink = InkBounds(one);
+        GlyphMetrics g;
+        g.advance = Advance(one);
+        g.inked = ink.Width > 0 || ink.Height > 0;
+        g.inkLeft = ink.X;
+        g.inkRight = ink.GetRight();
+        return glyphs.emplace(c, g).first->second;
+    }
+
+    float WidthByPaths(const std::wstring& text, CaptionRunKind kind) const {
+        const Gdiplus::RectF ink = InkAligned(kind, text) ? InkBounds(text) : Gdiplus::RectF();
+        return ink.Width > 0 ? ink.Width : Advance(text);
+    }
+
+    // From the glyphs' own metrics where the text is set glyph by glyph (the
+    // same result as its whole path, without building it), else from the path.
+    float Width(const std::wstring& text, CaptionRunKind kind) const {
+        if (!SetGlyphByGlyph(text)) return WidthByPaths(text, kind);
+        const RunExtent run = ExtentOf(text, [this](wchar_t c) -> const GlyphMetrics& { return Glyph(c); });
+        return InkAligned(kind, text) && run.inked ? run.inkRight - run.inkLeft : run.advance;
+    }
+
+    float LineHeight(HDC dc) const {
+        if (lineHeight < 0) {
+            // One line of this font is as high whatever it holds: measured once per font.
+            Gdiplus::Graphics graphics(dc);
+            graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
+            Gdiplus::RectF box;
+            const std::wstring sample = kRowHeightSample;
+            graphics.MeasureString(sample.c_str(), static_cast<INT>(sample.size()), font.get(),
+                                   Gdiplus::RectF(0, 0, 0, 0), format.get(), &box);
+            lineHeight = box.Height;
+        }
+        return lineHeight;
+    }
+
+    RunSize Size(HDC dc, float width) const {
+        return RunSize{static_cast<int>(std::max(0.0f, width) + 0.5f) + style.padding,
+                       static_cast<int>(LineHeight(dc) + 0.5f) + style.padding};
+    }
 };
 
 CaptionTextEngine::CaptionTextEngine() : impl_(std::make_unique<Impl>()) {}
@@ -83,6 +131,7 @@ bool CaptionTextEngine::SetStyle(const CaptionTextStyle& style) {
     Impl& d = *impl_;
     d.style = style;
     d.lineHeight = -1;
+    d.glyphs.clear();
     if (!d.format) d.format.reset(Gdiplus::StringFormat::GenericTypographic()->Clone());
     d.family = std::make_unique<Gdiplus::FontFamily>(style.face.c_str());
     d.usable = d.family->GetLastStatus() == Gdiplus::Ok && d.format;
@@ -105,20 +154,14 @@ RunSize CaptionTextEngine::Measure(HDC dc, const std::wstring& text, CaptionRunK
     const Impl& d = *impl_;
     if (text.empty()) return RunSize{0, 0};
     if (!d.usable) return RunSize{d.style.padding, d.style.padding};
-    if (d.lineHeight < 0) {
-        // One line of this font is as high whatever it holds: measured once per font.
-        Gdiplus::Graphics graphics(dc);
-        graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
-        Gdiplus::RectF box;
-        const std::wstring sample = kRowHeightSample;
-        graphics.MeasureString(sample.c_str(), static_cast<INT>(sample.size()), d.font.get(),
-                               Gdiplus::RectF(0, 0, 0, 0), d.format.get(), &box);
-        d.lineHeight = box.Height;
-    }
-    const Gdiplus::RectF ink = d.InkAligned(kind, text) ? d.InkBounds(text) : Gdiplus::RectF();
-    const float width = ink.Width > 0 ? ink.Width : d.Advance(text);
-    return RunSize{static_cast<int>(std::max(0.0f, width) + 0.5f) + d.style.padding,
-                   static_cast<int>(d.lineHeight + 0.5f) + d.style.padding};
+    return d.Size(dc, d.Width(text, kind));
+}
+
+RunSize CaptionTextEngine::MeasureByPaths(HDC dc, const std::wstring& text, CaptionRunKind kind) const {
+    const Impl& d = *impl_;
+    if (text.empty()) return RunSize{0, 0};
+    if (!d.usable) return RunSize{d.style.padding, d.style.padding};
+    return d.Size(dc, d.WidthByPaths(text, kind));
 }
 
 void CaptionTextEngine::Draw(HDC dc, float x, float y, const std::wstring& text, CaptionRunKind kind,

@@ -47,6 +47,8 @@ public:
     // Width from the glyph paths that Draw fills, so that what is measured is
     // what shows: to the last ink, or the whole advance for a separator.
     RunSize Measure(HDC dc, const std::wstring& text, CaptionRunKind kind) const;
+    // The same from the text's whole path, never from the glyph cache.
+    RunSize MeasureByPaths(HDC dc, const std::wstring& text, CaptionRunKind kind) const;
     void Draw(HDC dc, float x, float y, const std::wstring& text, CaptionRunKind kind, COLORREF colour) const;
 
 private:
