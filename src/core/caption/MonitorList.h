@@ -13,6 +13,7 @@ struct MonitorEntry {
     RECT workArea{};
     std::wstring deviceName;
     bool primary = false;
+    unsigned refreshHz = 0;  // as the display settings report it; 0 when unknown
 };
 
 // Ascending by device name, code unit by code unit; a prefix sorts first.

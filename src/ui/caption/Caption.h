@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "core/caption/FramePacing.h"
 #include "ui/caption/CaptionMotion.h"
 #include "ui/caption/LayeredRenderer.h"
 #include "platform/WinHandles.h"
@@ -31,5 +32,7 @@ struct Caption {
     std::unique_ptr<CompositionCaptionRenderer> composition;  // preferred; the layered one when it cannot run
     LayeredCaptionRenderer layered;
     CaptionRenderers renderers;
+    FramePacer pacer;                 // when the clock's frames present
+    unsigned long presentedFrames = 0;  // frames handed to a renderer by the clock
     UniqueFont font;
 };

@@ -1,11 +1,14 @@
 #include "ui/caption/CaptionWindow.h"
 
+#include <cmath>
+
 #include "app/AppState.h"
 #include "ui/caption/Caption.h"
 #include "ui/panel/ControlPanel.h"
 #include "platform/WindowClass.h"
 #include "ui/caption/CaptionLayout.h"
 #include "ui/caption/CaptionMotion.h"
+#include "ui/caption/Monitors.h"
 
 namespace {
 
@@ -21,12 +24,17 @@ LRESULT OnCreate(HWND window) {
     return 0;
 }
 
+double CounterMs(LONGLONG counter) {
+    return g_app.counterFrequency > 0 ? 1000.0 * static_cast<double>(counter) / static_cast<double>(g_app.counterFrequency)
+                                      : 0.0;
+}
+
 LRESULT OnFrame(HWND window, bool frameMessage) {
     LARGE_INTEGER now{};
     QueryPerformanceCounter(&now);
     if (StepCaptionMotion(now.QuadPart)) {
         KeepCaptionTopmost(window);
-        DispatchCaptionFrame(window);
+        PresentCaptionFrameIfDue(window, CounterMs(now.QuadPart));
     }
     if (frameMessage) g_app.caption->motion.framePending = 0;
     return 0;
@@ -44,7 +52,11 @@ LRESULT OnDestroy(HWND window) {
 
 LRESULT OnPaint(HWND window) {
     PaintScope paint(window);
-    DispatchCaptionFrame(window);
+    // Whatever uncovered or showed the window: this frame presents.
+    g_app.caption->pacer.Invalidate();
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    PresentCaptionFrameIfDue(window, CounterMs(now.QuadPart));
     return 0;
 }
 
@@ -105,6 +117,28 @@ void DispatchCaptionFrame(HWND window) {
     CaptionFrame frame = ProgramCaptionFrame(client.right, client.bottom, g_app.captionStripDirty);
     renderers.layered->RenderFrame(window, frame);
     KeepCaptionFrame(frame, g_app.captionStripDirty);
+}
+
+bool PresentCaptionFrameIfDue(HWND window, double nowMs) {
+    if (!IsWindowVisible(window)) return false;  // nobody sees it: no drawing, no present
+    RECT client{};
+    GetClientRect(window, &client);
+    if (client.right < 1 || client.bottom < 1) return false;
+    Caption& caption = *g_app.caption;
+    FramePicture picture;
+    picture.position = static_cast<long>(std::floor(caption.motion.scrollOffset));
+    picture.x = g_app.settings.x;
+    picture.y = g_app.settings.y;
+    picture.width = client.right;
+    picture.height = client.bottom;
+    picture.contentChanged = g_app.captionStripDirty || g_app.captionLayoutDirty;
+    // The composition renderer's present waits for the screen itself.
+    const double interval = caption.renderers.compositionReady ? 0.0 : TargetRefreshIntervalMs();
+    if (!caption.pacer.ShouldPresent(nowMs, interval, picture)) return false;
+    DispatchCaptionFrame(window);
+    caption.pacer.Presented(nowMs, interval, picture);
+    ++caption.presentedFrames;
+    return true;
 }
 
 bool RegisterCaptionWindowClass(HINSTANCE instance, HICON icon) {

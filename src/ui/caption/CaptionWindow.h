@@ -19,6 +19,12 @@ void SwitchCaptionToLayeredMode(HWND window);
 // Draws one frame with the active renderer.
 void DispatchCaptionFrame(HWND window);
 
+// The clock's frame at `nowMs` (performance counter, milliseconds): handed to
+// the renderer only when the window is shown, the picture would change and,
+// for the layered renderer, a refresh interval of the target screen has
+// begun since the last present. True when it was handed over.
+bool PresentCaptionFrameIfDue(HWND window, double nowMs);
+
 LRESULT CALLBACK CaptionWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Registers VelmaroWindow with the given icon; false when registration fails.

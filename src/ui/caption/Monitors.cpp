@@ -20,6 +20,9 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
         entry.workArea = info.rcWork;
         entry.deviceName = info.szDevice;
         entry.primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
+        DEVMODEW mode{};
+        mode.dmSize = sizeof(mode);
+        if (EnumDisplaySettingsW(info.szDevice, ENUM_CURRENT_SETTINGS, &mode)) entry.refreshHz = mode.dmDisplayFrequency;
         list->push_back(std::move(entry));
     }
     return TRUE;  // a monitor that cannot be read never stops the enumeration
@@ -39,6 +42,12 @@ void RefreshMonitorList() { g_app.monitors = AttachedMonitors(); }
 
 
 double ScreenScale() { return ScreenScaleIn(g_app.monitors, TargetMonitorIndex()); }
+
+double TargetRefreshIntervalMs() {
+    const int target = TargetMonitorIndex();
+    const bool known = target >= 0 && static_cast<size_t>(target) < g_app.monitors.size();
+    return RefreshIntervalMs(known ? g_app.monitors[static_cast<size_t>(target)].refreshHz : 0);
+}
 
 
 void FillTargetScreenCombo() {
