@@ -16,6 +16,7 @@ int wmain() {
     RunListBenchmarks();
     RunCaptionBenchmarks();
     RunCompositionBenchmarks();
+    RunPacingBenchmarks();
     RunTableBenchmarks();
     EndTimerPeriod(1);
     Gdiplus::GdiplusShutdown(token);

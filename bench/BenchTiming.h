@@ -48,4 +48,5 @@ inline void PrintFigure(const char* name, double value, const char* unit) {
 void RunListBenchmarks();
 void RunCaptionBenchmarks();
 void RunCompositionBenchmarks();
+void RunPacingBenchmarks();
 void RunTableBenchmarks();

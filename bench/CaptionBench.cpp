@@ -74,10 +74,24 @@ void BenchFrames(const char* label, ScrollDirection direction, int width, int he
         UpdateLayeredWindow(window, screen, &destination, &size, renderer.backBuffer().dc(), &source, 0, &blend,
                             ULW_ALPHA);
     });
+    // Only the band that holds text, as the renderer presents after its first frame.
+    const RECT band = renderer.TextBand();
+    const double presentBand = MedianMs(runs, [&](int) {
+        POINT destination{0, 0};
+        SIZE size{width, height};
+        POINT source{0, 0};
+        BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+        UPDATELAYEREDWINDOWINFO info{sizeof(info), screen, &destination, &size, renderer.backBuffer().dc(), &source,
+                                     0, &blend, ULW_ALPHA, &band};
+        UpdateLayeredWindowIndirect(window, &info);
+    });
     ReleaseDC(nullptr, screen);
     DestroyWindow(window);
     std::snprintf(name, sizeof(name), "frame_%s_present", label);
     PrintFigure(name, present, "ms");
+    std::snprintf(name, sizeof(name), "frame_%s_present_text_band_%ldx%ld", label, band.right - band.left,
+                  band.bottom - band.top);
+    PrintFigure(name, presentBand, "ms");
 
     std::vector<uint8_t> a(static_cast<size_t>(width) * height * 4), b(a.size());
     volatile uint8_t sink = 0;

@@ -256,3 +256,32 @@ TEST_F(RendererTest, ANewFontOnAShortListOrWhilePausedTakesEffectAtOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+// Only the band that can hold text is presented after the first frame, so
+// no pixel outside it may ever be drawn.
+TEST_F(RendererTest, EveryDrawnPixelLiesInTheTextBand) {
+    g_app.settings.textOutline = true;
+    g_app.settings.textShadow = true;
+    g_app.list = {{L"张三", L"100元"}, {L"Maria García", L"2,000元"}, {L"（匿名）", L"50元"}};
+    g_app.captionStripDirty = true;
+    for (int x : {0, 300, 900}) {
+        ComposeAt(x);
+        const RECT band = renderer_.TextBand();
+        EXPECT_GT(band.top, 0);
+        EXPECT_LT(band.bottom, 128);
+        int outside = 0;
+        int inside = 0;
+        for (int y = 0; y < 128; ++y) {
+            for (int px = 0; px < 1920; ++px) {
+                if (!(Pixel(px, y) >> 24)) continue;
+                (y >= band.top && y < band.bottom) ? ++inside : ++outside;
+            }
+        }
+        EXPECT_EQ(outside, 0) << "at " << x;
+        EXPECT_GT(inside, 100) << "at " << x;
+    }
+}
+
+}  // namespace

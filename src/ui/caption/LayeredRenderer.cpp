@@ -1,6 +1,7 @@
 #include "ui/caption/LayeredRenderer.h"
 
 #include <algorithm>
+#include <climits>
 #include <chrono>
 #include <cstring>
 
@@ -78,6 +79,8 @@ void LayeredCaptionRenderer::RebuildStrip(CaptionFrame& frame) {
     strip_ = LayoutCaptionStrip(frame.direction, frame.source->Content(), frame.width, frame.height, measure);
     if (measureDc) DeleteDC(measureDc);
     stripBuilt_ = true;
+    FindTextBand();
+    wholePresentDue_ = true;
     frame.stale = false;
 }
 
@@ -227,6 +230,7 @@ bool LayeredCaptionRenderer::ComposeFrame(CaptionFrame& frame) {
     if (width < 1 || height < 1 || !frame.source) return false;
     if (!backBuffer_.valid() || backBuffer_.width() != width || backBuffer_.height() != height) {
         if (!backBuffer_.Create(width, height)) return false;
+        wholePresentDue_ = true;
     } else {
         backBuffer_.Clear();
     }
@@ -250,6 +254,44 @@ bool LayeredCaptionRenderer::ComposeFrame(CaptionFrame& frame) {
     return true;
 }
 
+RECT LayeredCaptionRenderer::TextBand() const {
+    RECT band{0, 0, backBuffer_.width(), backBuffer_.height()};
+    if (!stripBuilt_) return band;
+    if (Horizontal(strip_)) {
+        band.top = std::clamp(bandStart_, 0, backBuffer_.height());
+        band.bottom = std::clamp(bandEnd_, static_cast<int>(band.top), backBuffer_.height());
+    } else {
+        band.left = std::clamp(bandStart_, 0, backBuffer_.width());
+        band.right = std::clamp(bandEnd_, static_cast<int>(band.left), backBuffer_.width());
+    }
+    return band;
+}
+
+// Where the strip's text lies across the scroll axis: the rows of a
+// horizontal line, the columns of a vertical one.
+void LayeredCaptionRenderer::FindTextBand() {
+    const bool horizontal = Horizontal(strip_);
+    int start = INT_MAX;
+    int end = INT_MIN;
+    const auto take = [&](const CaptionRun& run) {
+        if (run.text.empty()) return;
+        start = std::min(start, horizontal ? run.y : run.x);
+        end = std::max(end, horizontal ? run.y + run.size.height : run.x + run.size.width);
+    };
+    if (strip_.titlePresent) take(strip_.title);
+    if (strip_.showsEmptyNotice) take(strip_.emptyNotice);
+    for (const CaptionEntryRuns& e : strip_.entries) {
+        take(e.name);
+        take(e.amount);
+    }
+    if (horizontal && !strip_.entries.empty()) {
+        start = std::min(start, strip_.separatorY);
+        end = std::max(end, strip_.separatorY + strip_.separator.height);
+    }
+    bandStart_ = start <= end ? start : 0;
+    bandEnd_ = start <= end ? end : 0;
+}
+
 bool LayeredCaptionRenderer::RenderFrame(HWND window, CaptionFrame& frame) {
     HDC screen = GetDC(nullptr);
     if (!screen) return false;
@@ -260,8 +302,26 @@ bool LayeredCaptionRenderer::RenderFrame(HWND window, CaptionFrame& frame) {
         SIZE size{frame.width, frame.height};
         POINT source{0, 0};
         BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        shown = UpdateLayeredWindow(window, screen, &destination, &size, backBuffer_.dc(), &source, 0, &blend,
-                                    ULW_ALPHA) != FALSE;
+        // Outside the band that holds text every frame is transparent, as
+        // the last whole present left it: only the band goes to the screen.
+        const bool whole = wholePresentDue_ || frame.position.x != presentedAt_.x ||
+                           frame.position.y != presentedAt_.y;
+        const RECT band = TextBand();
+        UPDATELAYEREDWINDOWINFO info{};
+        info.cbSize = sizeof(info);
+        info.hdcDst = screen;
+        info.pptDst = &destination;
+        info.psize = &size;
+        info.hdcSrc = backBuffer_.dc();
+        info.pptSrc = &source;
+        info.pblend = &blend;
+        info.dwFlags = ULW_ALPHA;
+        info.prcDirty = whole ? nullptr : &band;
+        shown = UpdateLayeredWindowIndirect(window, &info) != FALSE;
+        if (shown) {
+            wholePresentDue_ = false;
+            presentedAt_ = frame.position;
+        }
     }
     ReleaseDC(nullptr, screen);
     return shown;

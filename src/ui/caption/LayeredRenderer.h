@@ -33,6 +33,8 @@ public:
     size_t tileBytes() const;
     size_t tileCount() const { return tiles_.size(); }
     size_t measuredTexts() const { return measured_.size(); }
+    // The part of the back buffer that can hold text; the rest stays transparent.
+    RECT TextBand() const;
     // True while texts are measured for a new font over several frames.
     bool restyling() const { return restyling_; }
 
@@ -49,6 +51,7 @@ private:
     void BlendCopy(double position, std::map<int, bool>& used);
     int StripLength() const;
     int ViewLength() const;
+    void FindTextBand();
 
     DibSurface backBuffer_;
     CaptionStrip strip_;
@@ -66,4 +69,10 @@ private:
     size_t pendingNext_ = 0;
     COLORREF textColor_ = 0;
     COLORREF amountColor_ = 0;
+    // Across the scroll axis, where text can be: only that band is presented
+    // after the first whole present.
+    int bandStart_ = 0;
+    int bandEnd_ = 0;
+    bool wholePresentDue_ = true;
+    POINT presentedAt_{};
 };
