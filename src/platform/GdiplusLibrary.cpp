@@ -25,8 +25,10 @@ struct GdiplusFunctions {
     decltype(&GdipAddPathString) gdipAddPathString = nullptr;
     decltype(&GdipAlloc) gdipAlloc = nullptr;
     decltype(&GdipCloneBrush) gdipCloneBrush = nullptr;
+    decltype(&GdipCloneImage) gdipCloneImage = nullptr;
     decltype(&GdipClonePath) gdipClonePath = nullptr;
     decltype(&GdipCloneStringFormat) gdipCloneStringFormat = nullptr;
+    decltype(&GdipCreateBitmapFromScan0) gdipCreateBitmapFromScan0 = nullptr;
     decltype(&GdipCreateFont) gdipCreateFont = nullptr;
     decltype(&GdipCreateFontFamilyFromName) gdipCreateFontFamilyFromName = nullptr;
     decltype(&GdipCreateFromHDC) gdipCreateFromHDC = nullptr;
@@ -42,11 +44,13 @@ struct GdiplusFunctions {
     decltype(&GdipDeletePath) gdipDeletePath = nullptr;
     decltype(&GdipDeletePen) gdipDeletePen = nullptr;
     decltype(&GdipDeleteStringFormat) gdipDeleteStringFormat = nullptr;
+    decltype(&GdipDisposeImage) gdipDisposeImage = nullptr;
     decltype(&GdipDrawPath) gdipDrawPath = nullptr;
     decltype(&GdipDrawString) gdipDrawString = nullptr;
     decltype(&GdipFillEllipse) gdipFillEllipse = nullptr;
     decltype(&GdipFillPath) gdipFillPath = nullptr;
     decltype(&GdipFree) gdipFree = nullptr;
+    decltype(&GdipGetImageGraphicsContext) gdipGetImageGraphicsContext = nullptr;
     decltype(&GdipGetPathWorldBounds) gdipGetPathWorldBounds = nullptr;
     decltype(&GdipGetStringFormatFlags) gdipGetStringFormatFlags = nullptr;
     decltype(&GdipMeasureString) gdipMeasureString = nullptr;
@@ -77,8 +81,10 @@ GdiplusFunctions LoadFunctions() {
         {"GdipAddPathString", reinterpret_cast<void**>(&f.gdipAddPathString)},
         {"GdipAlloc", reinterpret_cast<void**>(&f.gdipAlloc)},
         {"GdipCloneBrush", reinterpret_cast<void**>(&f.gdipCloneBrush)},
+        {"GdipCloneImage", reinterpret_cast<void**>(&f.gdipCloneImage)},
         {"GdipClonePath", reinterpret_cast<void**>(&f.gdipClonePath)},
         {"GdipCloneStringFormat", reinterpret_cast<void**>(&f.gdipCloneStringFormat)},
+        {"GdipCreateBitmapFromScan0", reinterpret_cast<void**>(&f.gdipCreateBitmapFromScan0)},
         {"GdipCreateFont", reinterpret_cast<void**>(&f.gdipCreateFont)},
         {"GdipCreateFontFamilyFromName", reinterpret_cast<void**>(&f.gdipCreateFontFamilyFromName)},
         {"GdipCreateFromHDC", reinterpret_cast<void**>(&f.gdipCreateFromHDC)},
@@ -94,11 +100,13 @@ GdiplusFunctions LoadFunctions() {
         {"GdipDeletePath", reinterpret_cast<void**>(&f.gdipDeletePath)},
         {"GdipDeletePen", reinterpret_cast<void**>(&f.gdipDeletePen)},
         {"GdipDeleteStringFormat", reinterpret_cast<void**>(&f.gdipDeleteStringFormat)},
+        {"GdipDisposeImage", reinterpret_cast<void**>(&f.gdipDisposeImage)},
         {"GdipDrawPath", reinterpret_cast<void**>(&f.gdipDrawPath)},
         {"GdipDrawString", reinterpret_cast<void**>(&f.gdipDrawString)},
         {"GdipFillEllipse", reinterpret_cast<void**>(&f.gdipFillEllipse)},
         {"GdipFillPath", reinterpret_cast<void**>(&f.gdipFillPath)},
         {"GdipFree", reinterpret_cast<void**>(&f.gdipFree)},
+        {"GdipGetImageGraphicsContext", reinterpret_cast<void**>(&f.gdipGetImageGraphicsContext)},
         {"GdipGetPathWorldBounds", reinterpret_cast<void**>(&f.gdipGetPathWorldBounds)},
         {"GdipGetStringFormatFlags", reinterpret_cast<void**>(&f.gdipGetStringFormatFlags)},
         {"GdipMeasureString", reinterpret_cast<void**>(&f.gdipMeasureString)},
@@ -156,8 +164,24 @@ GpStatus WINGDIPAPI GdipAddPathLine2(GpPath* a0, GDIPCONST GpPointF* a1, INT a2)
     return Functions().loaded ? Functions().gdipAddPathLine2(a0, a1, a2) : GdiplusNotInitialized;
 }
 
+GpStatus WINGDIPAPI GdipCloneImage(GpImage* a0, GpImage** a1) {
+    return Functions().loaded ? Functions().gdipCloneImage(a0, a1) : GdiplusNotInitialized;
+}
+
+GpStatus WINGDIPAPI GdipCreateBitmapFromScan0(INT a0, INT a1, INT a2, PixelFormat a3, BYTE* a4, GpBitmap** a5) {
+    return Functions().loaded ? Functions().gdipCreateBitmapFromScan0(a0, a1, a2, a3, a4, a5) : GdiplusNotInitialized;
+}
+
+GpStatus WINGDIPAPI GdipDisposeImage(GpImage* a0) {
+    return Functions().loaded ? Functions().gdipDisposeImage(a0) : GdiplusNotInitialized;
+}
+
 GpStatus WINGDIPAPI GdipFillEllipse(GpGraphics* a0, GpBrush* a1, REAL a2, REAL a3, REAL a4, REAL a5) {
     return Functions().loaded ? Functions().gdipFillEllipse(a0, a1, a2, a3, a4, a5) : GdiplusNotInitialized;
+}
+
+GpStatus WINGDIPAPI GdipGetImageGraphicsContext(GpImage* a0, GpGraphics** a1) {
+    return Functions().loaded ? Functions().gdipGetImageGraphicsContext(a0, a1) : GdiplusNotInitialized;
 }
 
 GpStatus WINGDIPAPI GdiplusStartup(ULONG_PTR* a0, GDIPCONST GdiplusStartupInput* a1, GdiplusStartupOutput* a2) {

@@ -129,31 +129,39 @@ TEST_F(RendererTest, RedTextIsOpaqueWithFadingEdges) {
     }
 }
 
-TEST_F(RendererTest, AWhiteOutlineWidensTheTextAndABlackOneStaysInvisible) {
-    g_app.settings.textColor = RGB(255, 0, 0);
+TEST_F(RendererTest, AnOutlineWidensTheTextAndABlackOutlineOrShadowShowsOpaque) {
+    g_app.settings.textColor = RGB(255, 255, 255);
     ComposeAt(0);
     const int plain = CountAlpha(0, 1920, Visible);
 
     g_app.settings.textOutline = true;
-    g_app.settings.outlineColor = RGB(255, 255, 255);
+    g_app.settings.outlineColor = RGB(255, 0, 0);
     g_app.captionStripDirty = true;
     ComposeAt(0);
     const int outlined = CountAlpha(0, 1920, Visible);
     EXPECT_GT(outlined, plain + plain / 4);
 
+    // Alpha is the drawing's coverage, not its colour: black shows as much as red.
+    const auto opaqueBlack = [this] {
+        int count = 0;
+        for (int y = 0; y < 128; ++y) {
+            for (int x = 0; x < 1920; ++x) count += Pixel(x, y) == 0xFF000000u ? 1 : 0;
+        }
+        return count;
+    };
     g_app.settings.outlineColor = RGB(0, 0, 0);
     g_app.captionStripDirty = true;
     ComposeAt(0);
-    const int black = CountAlpha(0, 1920, Visible);
-    EXPECT_LT(black, outlined);
-    bool anyBlackVisible = false;
-    for (int y = 0; y < 128; ++y) {
-        for (int x = 0; x < 1920; ++x) {
-            const uint32_t p = Pixel(x, y);
-            if ((p >> 24) && (p & 0x00FFFFFFu) == 0) anyBlackVisible = true;
-        }
-    }
-    EXPECT_FALSE(anyBlackVisible);
+    EXPECT_EQ(CountAlpha(0, 1920, Visible), outlined);
+    EXPECT_GT(opaqueBlack(), plain / 4) << "the black outline's core is not opaque";
+
+    g_app.settings.textOutline = false;
+    g_app.settings.textShadow = true;
+    g_app.settings.shadowColor = RGB(0, 0, 0);
+    g_app.captionStripDirty = true;
+    ComposeAt(0);
+    EXPECT_GT(CountAlpha(0, 1920, Visible), plain);
+    EXPECT_GT(opaqueBlack(), plain / 10) << "the black shadow is not opaque";
 }
 
 TEST_F(RendererTest, ACopyLeftOfTheViewIsClipped) {

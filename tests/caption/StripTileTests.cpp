@@ -59,16 +59,6 @@ TEST(StripTiles, OnlyTilesMeetingTheViewAreNeeded) {
     EXPECT_LT(r.last, r.first);
 }
 
-TEST(StripTiles, AlphaComesFromTheBrightestChannel) {
-    uint32_t pixels[] = {0x00000000u, 0x00FF0000u, 0x00102030u, 0x00FFFFFFu, 0x00000080u};
-    AlphaFromColour(pixels, 5);
-    EXPECT_EQ(pixels[0], 0x00000000u);  // background stays transparent
-    EXPECT_EQ(pixels[1], 0xFFFF0000u);  // red text opaque
-    EXPECT_EQ(pixels[2], 0x30102030u);
-    EXPECT_EQ(pixels[3], 0xFFFFFFFFu);
-    EXPECT_EQ(pixels[4], 0x80000080u);
-}
-
 TEST(CaptionMetrics, FontPixelsFollowPointsAndAreClamped) {
     StartFreshAppState();  // no panel: the screen's DPI, 96 under Xvfb
     g_app.settings.fontSize = 35;

@@ -37,12 +37,3 @@ TileRange TilesInView(double position, int stripLength, int viewLength, int tile
     range.last = std::min(count - 1, static_cast<int>((to - 1) / tileExtent) + lookahead);
     return range;
 }
-
-void AlphaFromColour(uint32_t* pixels, size_t count) {
-    for (size_t i = 0; i < count; ++i) {
-        const uint32_t p = pixels[i] & 0x00FFFFFFu;
-        const uint32_t b = p & 0xFF, g = (p >> 8) & 0xFF, r = (p >> 16) & 0xFF;
-        const uint32_t a = std::max(b, std::max(g, r));
-        pixels[i] = p | (a << 24);
-    }
-}

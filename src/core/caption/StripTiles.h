@@ -29,7 +29,3 @@ TileRange TilesInView(double position, int stripLength, int viewLength, int tile
 
 // Number of tiles a strip of the given length needs.
 int TileCount(int stripLength, int tileExtent);
-
-// Alpha from colour: each pixel's alpha becomes the largest of its blue, green
-// and red bytes, so the black background is transparent and edges fade out.
-void AlphaFromColour(uint32_t* pixels, size_t count);

@@ -164,12 +164,11 @@ RunSize CaptionTextEngine::MeasureByPaths(HDC dc, const std::wstring& text, Capt
     return d.Size(dc, d.WidthByPaths(text, kind));
 }
 
-void CaptionTextEngine::Draw(HDC dc, float x, float y, const std::wstring& text, CaptionRunKind kind,
-                             COLORREF colour) const {
+void CaptionTextEngine::Draw(Gdiplus::Graphics& graphics, float x, float y, const std::wstring& text,
+                             CaptionRunKind kind, COLORREF colour) const {
     const Impl& d = *impl_;
     const CaptionTextStyle& s = d.style;
     if (text.empty() || !d.usable) return;
-    Gdiplus::Graphics graphics(dc);
     graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
     graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
     graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);

@@ -12,6 +12,10 @@
 
 #include "core/caption/CaptionLayout.h"
 
+namespace Gdiplus {
+class Graphics;
+}
+
 struct CaptionTextStyle {
     std::wstring face;
     float emPixels = 10.0f;
@@ -49,7 +53,10 @@ public:
     RunSize Measure(HDC dc, const std::wstring& text, CaptionRunKind kind) const;
     // The same from the text's whole path, never from the glyph cache.
     RunSize MeasureByPaths(HDC dc, const std::wstring& text, CaptionRunKind kind) const;
-    void Draw(HDC dc, float x, float y, const std::wstring& text, CaptionRunKind kind, COLORREF colour) const;
+    // Draws into a premultiplied ARGB surface: the alpha is the drawing's own
+    // coverage, so dark outlines and shadows show as well as light text.
+    void Draw(Gdiplus::Graphics& graphics, float x, float y, const std::wstring& text, CaptionRunKind kind,
+              COLORREF colour) const;
 
 private:
     struct Impl;

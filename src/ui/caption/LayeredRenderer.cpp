@@ -1,5 +1,8 @@
 #include "ui/caption/LayeredRenderer.h"
 
+#include <objidl.h>  // before gdiplus.h, which needs PROPID
+#include <gdiplus.h>
+
 #include <algorithm>
 #include <climits>
 #include <chrono>
@@ -157,9 +160,14 @@ void LayeredCaptionRenderer::DrawTile(DibSurface& tile, int index) {
     const int to = from + (horizontal ? tile.width() : tile.height());
     const float dx = horizontal ? static_cast<float>(-from) : 0.0f;
     const float dy = horizontal ? 0.0f : static_cast<float>(-from);
+    // GDI+ draws straight into the tile's pixels, premultiplied, with the
+    // coverage of what it draws as alpha.
+    Gdiplus::Bitmap surface(tile.width(), tile.height(), tile.width() * 4, PixelFormat32bppPARGB,
+                            reinterpret_cast<BYTE*>(tile.pixels()));
+    Gdiplus::Graphics graphics(&surface);
     auto draw = [&](const CaptionRun& run, COLORREF colour) {
         if (RunMeets(run, horizontal, from, to)) {
-            text_.Draw(tile.dc(), static_cast<float>(run.x) + dx, static_cast<float>(run.y) + dy, run.text, run.kind,
+            text_.Draw(graphics, static_cast<float>(run.x) + dx, static_cast<float>(run.y) + dy, run.text, run.kind,
                        colour);
         }
     };
@@ -185,9 +193,7 @@ void LayeredCaptionRenderer::DrawTile(DibSurface& tile, int index) {
         draw(e.name, textColor_);
         draw(e.amount, amountColor_);
     }
-    GdiFlush();
-    AlphaFromColour(tile.pixels(), static_cast<size_t>(tile.width()) * static_cast<size_t>(tile.height()));
-}
+}  // the graphics go first, which finishes the drawing into the tile
 
 void LayeredCaptionRenderer::BlendCopy(double position, std::map<int, bool>& used) {
     const bool horizontal = Horizontal(strip_);
