@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ui/caption/CaptionLayout.h"
+#include "core/list/DisplayText.h"
+#include "core/list/ListFile.h"
 
 namespace {
 
@@ -121,6 +123,34 @@ TEST(VerticalLayout, EmptyListShowsTheTitleRowOrTheNotice) {
 
     const CaptionStrip firstRow = LayoutVerticalStrip(Content({{L"A", L"1元"}}, L""), 800, 600, FakeMeasurer());
     EXPECT_EQ(firstRow.entries[0].name.y, (firstRow.rowHeight - 20) / 2);  // row 0
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DisplayCut, KeepsShortTextsAndCutsLongOnesWithAnEllipsisNeverSplittingAPair) {
+    EXPECT_EQ(DisplayCut(L"张三", 10), L"张三");
+    EXPECT_EQ(DisplayCut(std::wstring(10, L'a'), 10), std::wstring(10, L'a'));
+    EXPECT_EQ(DisplayCut(std::wstring(11, L'a'), 10), std::wstring(10, L'a') + L"\x2026");
+    // A pair that the cut would split goes whole to the other side.
+    const std::wstring pairs = std::wstring(9, L'a') + L"\U0001F600\U0001F600";
+    EXPECT_EQ(DisplayCut(pairs, 10), std::wstring(9, L'a') + L"\x2026");
+}
+
+TEST(CaptionContent, AHugeNameIsCutForTheCaptionAndKeptWholeInTheFile) {
+    AppSettings settings;
+    const std::wstring huge = std::wstring(4194304, L'名') + L"尾";
+    DonationList list = {{huge, L"100元"}, {L"张三", std::wstring(5000, L'9') + L"元"}};
+    const CaptionContent content = CaptionContentOf(settings, list);
+    ASSERT_EQ(content.entries.size(), 2u);
+    EXPECT_EQ(content.entries[0].first.size(), kCaptionTextLimit + 1);
+    EXPECT_EQ(content.entries[0].first.back(), L'\x2026');
+    EXPECT_EQ(content.entries[1].second.size(), kCaptionTextLimit + 1);
+    // The list file holds every character: 3 bytes for each 名, then 尾.
+    const std::string file = SerializeDonationList(list);
+    EXPECT_NE(file.find("\xe5\x90\x8d\xe5\xb0\xbe,100"), std::string::npos);
+    EXPECT_GT(file.size(), 4194304u * 3);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include "TableTestHelpers.h"
 #include "app/AppState.h"
 #include "commands/ListCommands.h"
+#include "ui/panel/CellEditor.h"
+#include "ui/panel/ListEditing.h"
 #include "ui/panel/DonationTable.h"
 #include "ui/panel/PanelColors.h"
 #include "ui/panel/PanelViews.h"
@@ -143,6 +145,41 @@ TEST_F(TableViewTest, NumbersAreCentredInTheirColumnLikeTheHeader) {
                                               << cell.left << ".." << cell.right;
     }
     ReleaseDC(Table(), dc);
+}
+
+}  // namespace
+
+namespace {
+
+// A name longer than an edit control takes by default (32,767 characters)
+// goes through the cell editor whole: opening and committing it unchanged
+// changes nothing, and an edit keeps everything the operator did not touch.
+TEST_F(TableViewTest, AVeryLongNameSurvivesTheCellEditor) {
+    std::wstring longName(70000, L'名');
+    longName += L"尾";
+    g_app.list = {{longName, L"10元"}};
+    RefreshDonationTable();
+    Repaint();  // the table, and the preview that shows the first entry: both cut it
+    EXPECT_EQ(Cell(0, 1).size(), 255u) << "the cell shows a cut start";
+    OpenCellEditor(0, 1);
+    ASSERT_NE(g_app.cellEditor, nullptr);
+    EXPECT_EQ(TextOf(g_app.cellEditor).size(), longName.size()) << "the editor edits the whole name";
+    RouteKey(g_app.cellEditor, WM_KEYDOWN, VK_RETURN);
+    DrainMessages();
+    ASSERT_EQ(g_app.list.size(), 1u);
+    EXPECT_EQ(g_app.list[0].name.size(), longName.size());
+    EXPECT_TRUE(g_app.list[0].name == longName) << "the name was changed by opening and closing its editor";
+    EXPECT_TRUE(g_app.undoHistory.undo.empty()) << "an unchanged edit was recorded";
+
+    // Typing at the end appends to the whole name.
+    OpenCellEditor(0, 1);
+    ASSERT_NE(g_app.cellEditor, nullptr);
+    const int end = GetWindowTextLengthW(g_app.cellEditor);
+    SendMessageW(g_app.cellEditor, EM_SETSEL, static_cast<WPARAM>(end), end);
+    SendMessageW(g_app.cellEditor, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"!"));
+    RouteKey(g_app.cellEditor, WM_KEYDOWN, VK_RETURN);
+    DrainMessages();
+    EXPECT_TRUE(g_app.list[0].name == longName + L"!") << "size " << g_app.list[0].name.size();
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/list/AmountText.h"
+#include "core/list/DisplayText.h"
 
 CaptionContent CaptionContentOf(const AppSettings& s, const DonationList& list) {
     CaptionContent content;
@@ -12,7 +13,10 @@ CaptionContent CaptionContentOf(const AppSettings& s, const DonationList& list) 
     content.fontSize = s.fontSize;
     content.entries.reserve(list.size());
     for (const DonationEntry& entry : list) {
-        content.entries.emplace_back(entry.name, FormatAmountForDisplay(entry.amount, s.thousandsSeparator));
+        content.entries.emplace_back(
+            DisplayCut(entry.name, kCaptionTextLimit),
+            DisplayCut(FormatAmountForDisplay(DisplayCut(entry.amount, kCaptionTextLimit), s.thousandsSeparator),
+                       kCaptionTextLimit));
     }
     return content;
 }

@@ -49,8 +49,12 @@ void OpenCellEditor(int row, int column) {
     const DonationEntry& entry = g_app.list[listIndex];
     const std::wstring& text = column == 2 ? entry.amount : entry.name;
     const DWORD align = column == 2 ? ES_RIGHT : ES_CENTER;
-    HWND editor = CreatePanelChild(g_app.panel->window, L"EDIT", text.c_str(), ES_AUTOHSCROLL | align, kIdCellEditor);
+    HWND editor = CreatePanelChild(g_app.panel->window, L"EDIT", L"", ES_AUTOHSCROLL | align, kIdCellEditor);
     if (!editor) return;
+    // An edit control takes 32,767 characters unless told otherwise: a longer
+    // name would come back cut when the edit is committed.
+    SendMessageW(editor, EM_SETLIMITTEXT, 0, 0);
+    SetWindowTextW(editor, text.c_str());
     g_app.cellEditor = editor;
     const int height = std::max(ScaleLogical(30, g_app.dpiScale), static_cast<int>(cell.bottom - cell.top));
     SetWindowPos(editor, HWND_TOP, cell.left, cell.top, cell.right - cell.left, height, SWP_SHOWWINDOW);

@@ -9,6 +9,7 @@
 #include "platform/WindowText.h"
 #include "platform/Dpi.h"
 #include "commands/AmountWithSettings.h"
+#include "core/list/DisplayText.h"
 #include "ui/panel/CellEditor.h"
 #include "ui/panel/ControlPanel.h"
 #include "ui/panel/PanelColors.h"
@@ -40,8 +41,8 @@ LRESULT OnCellText(NMLVDISPINFOW& info) {
     std::wstring text;
     switch (item.iSubItem) {
         case 0: text = std::to_wstring(listIndex + 1); break;
-        case 1: text = entry.name; break;
-        case 2: text = FormatAmountForDisplay(entry.amount); break;
+        case 1: text = DisplayCut(entry.name, kTableTextLimit); break;
+        case 2: text = DisplayCut(FormatAmountForDisplay(DisplayCut(entry.amount, kTableTextLimit)), kTableTextLimit); break;
         default: break;
     }
     lstrcpynW(item.pszText, text.c_str(), item.cchTextMax);

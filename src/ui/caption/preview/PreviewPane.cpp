@@ -13,6 +13,7 @@
 #include "platform/Dpi.h"
 #include "ui/caption/CaptionPlacement.h"
 #include "commands/AmountWithSettings.h"
+#include "core/list/DisplayText.h"
 #include "ui/panel/ControlPanel.h"
 #include "ui/panel/SettingsControls.h"
 #include "ui/panel/StatusLine.h"
@@ -85,12 +86,13 @@ void PaintCaptionFace(HDC dc) {
     const float em = static_cast<float>(PreviewFontPixels(s.fontSize, g_app.dpiScale));
 
     const bool empty = g_app.list.empty();
-    const std::wstring name = empty ? L"暂无名单" : g_app.list.front().name;
+    const std::wstring name = empty ? L"暂无名单" : DisplayCut(g_app.list.front().name, kPreviewTextLimit);
     const float x = static_cast<float>(S(14));
     const float y = static_cast<float>(S(49));
     const float nameWidth = DrawSampleRun(graphics, *family, style, em, *format, name, x, y, s.textColor);
     if (empty) return;
-    const std::wstring amount = FormatAmountForDisplay(g_app.list.front().amount);
+    const std::wstring amount =
+        DisplayCut(FormatAmountForDisplay(DisplayCut(g_app.list.front().amount, kPreviewTextLimit)), kPreviewTextLimit);
     DrawSampleRun(graphics, *family, style, em, *format, amount,
                   x + nameWidth + static_cast<float>(PreviewGap(s.nameAmountGap, g_app.dpiScale)), y, s.amountColor);
 }
