@@ -17,6 +17,7 @@ int wmain() {
     RunCaptionBenchmarks();
     RunCompositionBenchmarks();
     RunPacingBenchmarks();
+    RunScaleBenchmarks();
     RunTableBenchmarks();
     EndTimerPeriod(1);
     Gdiplus::GdiplusShutdown(token);

@@ -49,4 +49,5 @@ void RunListBenchmarks();
 void RunCaptionBenchmarks();
 void RunCompositionBenchmarks();
 void RunPacingBenchmarks();
+void RunScaleBenchmarks();
 void RunTableBenchmarks();

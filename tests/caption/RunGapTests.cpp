@@ -173,3 +173,63 @@ TEST(GlyphRuns, ShapedTextsAreMeasuredWhole) {
 }
 
 }  // namespace
+
+namespace {
+
+// Drawing only the glyphs that reach a window gives there the same pixels as
+// drawing the whole run.
+TEST_F(GlyphCacheTest, AClippedRunDrawsTheSamePixelsInItsWindow) {
+    const int width = 2400;
+    const int height = 80;
+    std::wstring name;
+    for (int i = 0; i < 60; ++i) name += L"张García（捐）1,2€ ";
+    name += L"尾";
+    for (bool outline : {false, true}) {
+        CaptionTextStyle style;
+        style.face = L"宋体";
+        style.emPixels = 40.0f;
+        style.outline = outline;
+        style.outlineWidth = 2.0f;
+        style.outlineColor = RGB(0, 0, 255);
+        style.shadow = outline;
+        style.shadowDistance = 3.0f;
+        style.shadowColor = RGB(0, 255, 0);
+        CaptionTextEngine engine;
+        ASSERT_TRUE(engine.SetStyle(style));
+        std::vector<uint32_t> whole(static_cast<size_t>(width) * height, 0);
+        std::vector<uint32_t> clipped(whole.size(), 0);
+        const float x = -5000.0f;  // the run starts far left of the window
+        const float clipLeft = 700.0f;
+        const float clipRight = 1500.0f;
+        for (auto* pixels : {&whole, &clipped}) {
+            Gdiplus::Bitmap surface(width, height, width * 4, PixelFormat32bppPARGB,
+                                    reinterpret_cast<BYTE*>(pixels->data()));
+            Gdiplus::Graphics graphics(&surface);
+            if (pixels == &whole) {
+                engine.Draw(graphics, x, 10.0f, name, CaptionRunKind::Name, RGB(255, 0, 0));
+            } else {
+                engine.Draw(graphics, x, 10.0f, name, CaptionRunKind::Name, RGB(255, 0, 0), clipLeft, clipRight);
+            }
+        }
+        int inked = 0;
+        int differing = 0;
+        for (int row = 0; row < height; ++row) {
+            for (int column = static_cast<int>(clipLeft); column < static_cast<int>(clipRight); ++column) {
+                const size_t i = static_cast<size_t>(row) * width + column;
+                inked += whole[i] >> 24 ? 1 : 0;
+                differing += whole[i] != clipped[i] ? 1 : 0;
+            }
+        }
+        EXPECT_GT(inked, 1000) << "outline " << outline;
+        EXPECT_EQ(differing, 0) << "outline " << outline;
+        // Far outside the window nothing was drawn.
+        int outside = 0;
+        for (int row = 0; row < height; ++row) {
+            for (int column = 0; column < 400; ++column) outside += clipped[static_cast<size_t>(row) * width + column] ? 1 : 0;
+        }
+        EXPECT_EQ(outside, 0);
+        engine.Reset();
+    }
+}
+
+}  // namespace

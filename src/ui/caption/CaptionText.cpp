@@ -165,29 +165,59 @@ RunSize CaptionTextEngine::MeasureByPaths(HDC dc, const std::wstring& text, Capt
 }
 
 void CaptionTextEngine::Draw(Gdiplus::Graphics& graphics, float x, float y, const std::wstring& text,
-                             CaptionRunKind kind, COLORREF colour) const {
+                             CaptionRunKind kind, COLORREF colour, float clipLeft, float clipRight) const {
     const Impl& d = *impl_;
     const CaptionTextStyle& s = d.style;
     if (text.empty() || !d.usable) return;
     graphics.SetTextRenderingHint(Gdiplus::TextRenderingHintAntiAliasGridFit);
     graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
     graphics.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHalf);
-    Gdiplus::SolidBrush brush(Opaque(colour));
     const float p = static_cast<float>(OutlinePad(s));
-    Gdiplus::GraphicsPath path(Gdiplus::FillModeAlternate);
-    d.AddText(path, text, x + p, y + p);
-    // A run measured by its ink starts with its ink at x, as measured.
-    float shift = 0;
-    Gdiplus::RectF ink;
-    if (d.InkAligned(kind, text) && path.GetBounds(&ink) == Gdiplus::Ok && ink.Width > 0) shift = x + p - ink.X;
-    if (shift != 0) {
-        Gdiplus::Matrix move;
-        move.Translate(shift, 0);
-        path.Transform(&move);
+    // The glyphs to draw and where the first one's pen stands.
+    std::wstring part;
+    float penX = x + p;
+    if (SetGlyphByGlyph(text)) {
+        // Glyphs sit at the sums of their advances, so a run's ink and its
+        // visible glyphs are known without its path: only the glyphs that
+        // can reach [clipLeft, clipRight] are drawn, a long name costs what
+        // shows of it.
+        const auto glyph = [&d](wchar_t c) -> const GlyphMetrics& { return d.Glyph(c); };
+        const RunExtent run = ExtentOf(text, glyph);
+        if (d.InkAligned(kind, text) && run.inked) penX -= run.inkLeft;  // its ink starts at x, as measured
+        const float reach = p + (s.shadow ? s.shadowDistance : 0.0f) + 2.0f;
+        size_t first = 0;
+        float pen = penX;
+        while (first < text.size()) {
+            const GlyphMetrics& g = d.Glyph(text[first]);
+            if (pen + std::max(g.advance, g.inkRight) + reach >= clipLeft) break;
+            pen += g.advance;
+            ++first;
+        }
+        size_t last = first;
+        float end = pen;
+        while (last < text.size()) {
+            const GlyphMetrics& g = d.Glyph(text[last]);
+            if (end + std::min(0.0f, g.inkLeft) - reach > clipRight) break;
+            end += g.advance;
+            ++last;
+        }
+        if (first >= last) return;
+        part = text.substr(first, last - first);
+        penX = pen;
+    } else {
+        part = text;
+        Gdiplus::RectF ink;
+        if (d.InkAligned(kind, text)) {
+            ink = d.InkBounds(text);
+            if (ink.Width > 0) penX -= ink.X;
+        }
     }
+    Gdiplus::SolidBrush brush(Opaque(colour));
+    Gdiplus::GraphicsPath path(Gdiplus::FillModeAlternate);
+    d.AddText(path, part, penX, y + p);
     if (s.shadow) {
         Gdiplus::GraphicsPath shadow(Gdiplus::FillModeAlternate);
-        d.AddText(shadow, text, x + shift + p + s.shadowDistance, y + p + s.shadowDistance);
+        d.AddText(shadow, part, penX + s.shadowDistance, y + p + s.shadowDistance);
         Gdiplus::SolidBrush shadowBrush(Opaque(s.shadowColor));
         graphics.FillPath(&shadowBrush, &shadow);
     }

@@ -55,8 +55,10 @@ public:
     RunSize MeasureByPaths(HDC dc, const std::wstring& text, CaptionRunKind kind) const;
     // Draws into a premultiplied ARGB surface: the alpha is the drawing's own
     // coverage, so dark outlines and shadows show as well as light text.
+    // Only the glyphs that can reach [clipLeft, clipRight] (drawing
+    // coordinates) are drawn; the picture there is the same as the whole run's.
     void Draw(Gdiplus::Graphics& graphics, float x, float y, const std::wstring& text, CaptionRunKind kind,
-              COLORREF colour) const;
+              COLORREF colour, float clipLeft = -1e30f, float clipRight = 1e30f) const;
 
 private:
     struct Impl;

@@ -168,7 +168,7 @@ void LayeredCaptionRenderer::DrawTile(DibSurface& tile, int index) {
     auto draw = [&](const CaptionRun& run, COLORREF colour) {
         if (RunMeets(run, horizontal, from, to)) {
             text_.Draw(graphics, static_cast<float>(run.x) + dx, static_cast<float>(run.y) + dy, run.text, run.kind,
-                       colour);
+                       colour, 0.0f, static_cast<float>(tile.width()));
         }
     };
     if (strip_.titlePresent) draw(strip_.title, textColor_);
