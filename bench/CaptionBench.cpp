@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchList.h"
 #include "BenchTiming.h"
 #include "app/AppState.h"
 #include "ui/caption/Caption.h"
@@ -18,11 +19,7 @@
 namespace {
 
 void FillList(size_t count) {
-    g_app.list.clear();
-    g_app.list.reserve(count);
-    for (size_t i = 0; i < count; ++i) {
-        g_app.list.push_back({L"捐赠人" + std::to_wstring(i), std::to_wstring(100 + i % 9000) + L"元"});
-    }
+    FillBenchList(count);
     InvalidateCaptionLayout();
 }
 

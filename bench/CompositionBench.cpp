@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "BenchList.h"
 #include "BenchTiming.h"
 #include "OffscreenPresenter.h"
 #include "app/AppState.h"
@@ -18,14 +19,6 @@
 #include "ui/caption/composition/CompositionRenderer.h"
 
 namespace {
-
-void FillList(size_t count) {
-    g_app.list.clear();
-    g_app.list.reserve(count);
-    for (size_t i = 0; i < count; ++i) {
-        g_app.list.push_back({L"捐赠人" + std::to_wstring(i), std::to_wstring(100 + i % 9000) + L"元"});
-    }
-}
 
 struct OffscreenCaption {
     OffscreenPresenter* presenter = nullptr;
@@ -57,7 +50,7 @@ void PrintDraws(const char* label, const CompositionFrameStats& stats) {
 
 void BenchFrames(const char* label, ScrollDirection direction, int width, int height, size_t entries) {
     g_app.settings.direction = direction;
-    FillList(entries);
+    FillBenchList(entries);
     OffscreenCaption caption;
     if (!caption.Frame(width, height, 0)) {
         std::printf("composition_%s unavailable (no Direct3D / Direct2D device)\n", label);
@@ -80,7 +73,7 @@ void BenchTileBuild() {
     g_app.settings.direction = ScrollDirection::Horizontal;
     char name[96];
     for (size_t count : {100u, 1000u, 10000u}) {
-        FillList(count);
+        FillBenchList(count);
         OffscreenCaption caption;
         if (!caption.Frame(1920, 128, 0)) return;
         // Layouts, strip and tiles from nothing, as after a font change.
@@ -97,7 +90,7 @@ void BenchTileBuild() {
 
 void BenchAppend() {
     g_app.settings.direction = ScrollDirection::Horizontal;
-    FillList(10000);
+    FillBenchList(10000);
     OffscreenCaption caption;
     if (!caption.Frame(1920, 128, 0)) return;
     size_t next = 10000;

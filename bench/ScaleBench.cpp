@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "BenchList.h"
 #include "BenchTiming.h"
 #include "app/AppState.h"
 #include "ui/caption/Caption.h"
@@ -35,19 +36,10 @@ double FirstFrameMs(LayeredCaptionRenderer& renderer) {
     return NowMs() - start;
 }
 
-void FillList(size_t count) {
-    g_app.list.clear();
-    g_app.list.shrink_to_fit();
-    g_app.list.reserve(count);
-    for (size_t i = 0; i < count; ++i) {
-        g_app.list.push_back({L"捐赠人" + std::to_wstring(i), std::to_wstring(100 + i % 9000) + L"元"});
-    }
-}
-
 void BenchLongLists() {
     char name[96];
     for (size_t count : {10000u, 100000u, 1000000u}) {
-        FillList(count);
+        FillBenchList(count);
         const double before = ResidentMiB();
         LayeredCaptionRenderer renderer;
         const double first = FirstFrameMs(renderer);

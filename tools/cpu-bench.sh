@@ -22,11 +22,7 @@ RUN_DIR=$(new_run_folder cpu)
 } > "$RUN_DIR/donations.txt"
 chmod -R a+rwX "$RUN_DIR"
 
-"$WINE_RUN" --state "$STATE" "$RUN_DIR/velmaro.exe" &
-PROGRAM_PID=$!
-WINDOW=$(timeout 60 xdotool search --sync --name '^Velmaro v' | head -n 1)
-[ -n "$WINDOW" ] || fail "no panel window appeared"
-sleep 2
+start_program "$RUN_DIR" '^Velmaro v'
 # The Wine process itself: its first argument is the program (the wrapper's is bash).
 PID=""
 for p in $(pgrep -f "$RUN_DIR/velmaro.exe"); do

@@ -28,11 +28,7 @@ RUN_DIR=$(new_run_folder shots)
 } > "$RUN_DIR/donations.txt"
 chmod -R a+rwX "$RUN_DIR"
 
-"$WINE_RUN" --state "$STATE" "$RUN_DIR/velmaro.exe" &
-PROGRAM_PID=$!
-WINDOW=$(timeout 60 xdotool search --sync --name '^Velmaro v' | head -n 1)
-[ -n "$WINDOW" ] || fail "no panel window appeared"
-sleep 2
+start_program "$RUN_DIR" '^Velmaro v'
 xdotool windowactivate --sync "$WINDOW" 2>/dev/null || xdotool windowfocus --sync "$WINDOW" 2>/dev/null
 eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
 shot() { sleep 0.7; import -window root "$OUT/$1.png" || fail "screenshot $1 failed"; echo "$OUT/$1.png"; }

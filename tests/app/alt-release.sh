@@ -15,11 +15,7 @@ RUN_DIR=$(new_run_folder alt-release)
 printf '\xef\xbb\xbf# name,amount\n' > "$RUN_DIR/donations.txt"
 chmod -R a+rwX "$RUN_DIR"
 
-"$WINE_RUN" --state "$STATE" "$RUN_DIR/velmaro.exe" &
-PROGRAM_PID=$!
-WINDOW=$(timeout 60 xdotool search --sync --name '^Velmaro v2\.1\.3$' | head -n 1)
-[ -n "$WINDOW" ] || fail "no window titled 'Velmaro v2.1.3' appeared"
-sleep 2
+start_program "$RUN_DIR"
 xdotool windowactivate --sync "$WINDOW" 2>/dev/null || xdotool windowfocus --sync "$WINDOW" 2>/dev/null
 sleep 0.5
 

@@ -28,12 +28,7 @@ printf '\xef\xbb\xbf# name,amount\n\xe5\xbc\xa0\xe4\xb8\x89,100\xe5\x85\x83\nZha
   > "$RUN_DIR/settings.ini"
 chmod -R a+rwX "$RUN_DIR"
 
-"$WINE_RUN" --state "$STATE" "$RUN_DIR/velmaro.exe" &
-PROGRAM_PID=$!
-
-WINDOW=$(timeout 60 xdotool search --sync --name '^Velmaro v2\.1\.3$' | head -n 1)
-[ -n "$WINDOW" ] || fail "no window titled 'Velmaro v2.1.3' appeared"
-sleep 2
+start_program "$RUN_DIR"
 eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
 read -r SCREEN_WIDTH SCREEN_BOTTOM < <(xdotool getdisplaygeometry)
 

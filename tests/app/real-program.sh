@@ -19,3 +19,15 @@ new_run_folder() {
   cp "$EXE" "$folder/velmaro.exe" || fail "cannot copy $EXE"
   printf '%s\n' "$folder"
 }
+
+# start_program RUN_DIR [TITLE_PATTERN]: starts RUN_DIR/velmaro.exe (its PID in
+# PROGRAM_PID) and waits for the panel window (WINDOW), titled with this
+# version unless a pattern says otherwise.
+start_program() {
+  local title="${2:-^Velmaro v2\.1\.3$}"
+  "$WINE_RUN" --state "$STATE" "$1/velmaro.exe" &
+  PROGRAM_PID=$!
+  WINDOW=$(timeout 60 xdotool search --sync --name "$title" | head -n 1)
+  [ -n "$WINDOW" ] || fail "no panel window titled like '$title' appeared"
+  sleep 2
+}

@@ -5,6 +5,7 @@
 #include <gdiplus.h>
 
 #include "ComposedFrame.h"
+#include "GdiplusSuite.h"
 #include "FreshAppState.h"
 #include "app/AppState.h"
 #include "ui/caption/Caption.h"
@@ -17,13 +18,8 @@
 
 namespace {
 
-class RendererTest : public testing::Test {
+class RendererTest : public WithGdiplus<testing::Test> {
 protected:
-    static void SetUpTestSuite() {
-        Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&token_, &input, nullptr);
-    }
-    static void TearDownTestSuite() { Gdiplus::GdiplusShutdown(token_); }
 
     void SetUp() override {
         StartFreshAppState();
@@ -54,11 +50,8 @@ protected:
         return count;
     }
 
-    static ULONG_PTR token_;
     LayeredCaptionRenderer renderer_;
 };
-
-ULONG_PTR RendererTest::token_ = 0;
 
 bool Opaque(unsigned a) { return a == 255; }
 bool Partial(unsigned a) { return a > 0 && a < 255; }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ComposedFrame.h"
+#include "GdiplusSuite.h"
 #include "FreshAppState.h"
 #include "app/AppState.h"
 #include "ui/caption/Caption.h"
@@ -33,13 +34,8 @@ struct InkColumns {
     int Blank() const { return firstAmount - lastName - 1; }
 };
 
-class RunGapTest : public testing::TestWithParam<bool> {
+class RunGapTest : public WithGdiplus<testing::TestWithParam<bool>> {
 protected:
-    static void SetUpTestSuite() {
-        Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&token_, &input, nullptr);
-    }
-    static void TearDownTestSuite() { Gdiplus::GdiplusShutdown(token_); }
 
     void SetUp() override {
         StartFreshAppState();
@@ -74,11 +70,8 @@ protected:
         return ink;
     }
 
-    static ULONG_PTR token_;
     LayeredCaptionRenderer renderer_;
 };
-
-ULONG_PTR RunGapTest::token_ = 0;
 
 TEST_P(RunGapTest, TheBlankBetweenNameAndAmountIsTheSameForEveryScript) {
     const std::vector<std::pair<std::wstring, std::wstring>> entries = {
@@ -118,17 +111,7 @@ INSTANTIATE_TEST_SUITE_P(PlainAndOutlined, RunGapTest, testing::Bool());
 
 namespace {
 
-class GlyphCacheTest : public testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&token_, &input, nullptr);
-    }
-    static void TearDownTestSuite() { Gdiplus::GdiplusShutdown(token_); }
-    static ULONG_PTR token_;
-};
-
-ULONG_PTR GlyphCacheTest::token_ = 0;
+class GlyphCacheTest : public WithGdiplus<testing::Test> {};
 
 // The widths made from cached glyph metrics equal those of the whole run's
 // path, for every script the caption meets and for both kinds of extent.
