@@ -8,17 +8,31 @@
 
 #include "BenchTiming.h"
 
-int wmain() {
+namespace {
+
+struct BenchGroup {
+    const wchar_t* name;
+    void (*run)();
+};
+
+constexpr BenchGroup kGroups[] = {
+    {L"list", RunListBenchmarks},       {L"caption", RunCaptionBenchmarks}, {L"composition", RunCompositionBenchmarks},
+    {L"pacing", RunPacingBenchmarks},   {L"scale", RunScaleBenchmarks},     {L"table", RunTableBenchmarks},
+};
+
+}  // namespace
+
+// With no argument every group runs; otherwise the groups named.
+int wmain(int argc, wchar_t** argv) {
     Gdiplus::GdiplusStartupInput input;
     ULONG_PTR token = 0;
     Gdiplus::GdiplusStartup(&token, &input, nullptr);
     BeginTimerPeriod(1);
-    RunListBenchmarks();
-    RunCaptionBenchmarks();
-    RunCompositionBenchmarks();
-    RunPacingBenchmarks();
-    RunScaleBenchmarks();
-    RunTableBenchmarks();
+    for (const BenchGroup& group : kGroups) {
+        bool chosen = argc < 2;
+        for (int i = 1; i < argc; ++i) chosen = chosen || wcscmp(argv[i], group.name) == 0;
+        if (chosen) group.run();
+    }
     EndTimerPeriod(1);
     Gdiplus::GdiplusShutdown(token);
     return 0;

@@ -136,7 +136,7 @@ TEST_F(OutsideEditTest, TheTableAndTheCaptionFollowWithinASecondAndUndoSavesTheE
     EXPECT_EQ(StatusWithoutTime(), L"名单文件已被外部修改，已重新载入 3 条");
     EXPECT_TRUE(EndsWithTime(g_app.statusText));
     ASSERT_TRUE(ComposeProgramFrame(g_app.caption->layered, 900, 128));  // the caption's next frame
-    EXPECT_EQ(g_app.caption->layered.strip().entries.size(), 3u);
+    EXPECT_EQ(g_app.caption->layered.strip().entryCount(), 3u);
 
     // The program's own saves are not outside changes.
     Type(kIdNameBox, L"Typed");

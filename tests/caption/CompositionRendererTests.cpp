@@ -18,8 +18,17 @@ class FixedSource final : public CaptionSource {
 public:
     CaptionContent content;
     CaptionLook look;
-    CaptionContent Content() const override { return content; }
     CaptionLook Look() const override { return look; }
+    CaptionContent Common() const override {
+        CaptionContent common = content;
+        common.entries.clear();
+        return common;
+    }
+    size_t EntryCount() const override { return content.entries.size(); }
+    CaptionEntryText Entry(size_t index) const override { return content.entries[index]; }
+    uint64_t EntryKey(size_t index) const override {
+        return CaptionEntryKey(content.entries[index].first, content.entries[index].second, 0);
+    }
 };
 
 unsigned Alpha(uint32_t p) { return p >> 24; }

@@ -5,6 +5,7 @@
 #include <gdiplus.h>
 
 #include "ComposedFrame.h"
+#include "SameLayout.h"
 #include "GdiplusSuite.h"
 #include "FreshAppState.h"
 #include "app/AppState.h"
@@ -13,6 +14,11 @@
 #include "ui/caption/LayeredRenderer.h"
 #include "core/caption/StripTiles.h"
 #include "ui/caption/DibSurface.h"
+#include "ui/caption/CaptionText.h"
+#include "platform/WinHandles.h"
+
+#include <algorithm>
+#include <vector>
 
 #include <cstdio>
 
@@ -38,6 +44,18 @@ protected:
         ASSERT_TRUE(ComposeProgramFrame(renderer_, 1920, 128));
     }
 
+    // The program's caption laid out whole, in the renderer's font.
+    CaptionStrip FullLayout() const {
+        CaptionTextEngine engine;
+        engine.SetStyle(CurrentCaptionTextStyle());
+        MemoryDC dc(nullptr);
+        CaptionStrip strip = LayoutCaptionStrip(
+            g_app.settings.direction, CaptionContentOf(g_app.settings, g_app.list), 1920, 128,
+            [&](const std::wstring& text, CaptionRunKind kind) { return engine.Measure(dc.get(), text, kind); });
+        engine.Reset();
+        return strip;
+    }
+
     uint32_t Pixel(int x, int y) const { return renderer_.backBuffer().pixels()[y * 1920 + x]; }
 
     int CountAlpha(int x0, int x1, bool (*test)(unsigned)) const {
@@ -59,16 +77,16 @@ bool Visible(unsigned a) { return a > 0; }
 
 TEST_F(RendererTest, WhiteTextIsOpaqueOnATransparentBackground) {
     ComposeAt(0);
-    const CaptionStrip& strip = renderer_.strip();
-    ASSERT_GT(strip.title.size.width, 0);
-    EXPECT_GT(CountAlpha(0, strip.title.size.width, Opaque), 20);
+    const StripGeometry& strip = renderer_.strip();
+    ASSERT_GT(strip.parameters().title.width, 0);
+    EXPECT_GT(CountAlpha(0, strip.parameters().title.width, Opaque), 20);
     // Beyond the strip nothing is drawn.
-    EXPECT_EQ(CountAlpha(strip.stripWidth + 10, 1920, Visible), 0);
+    EXPECT_EQ(CountAlpha(strip.stripWidth() + 10, 1920, Visible), 0);
     // Premultiplied: no colour byte exceeds alpha, and white stays white.
     bool premultiplied = true;
     bool sawWhite = false;
     for (int y = 0; y < 128; ++y) {
-        for (int x = 0; x < strip.stripWidth; ++x) {
+        for (int x = 0; x < strip.stripWidth(); ++x) {
             const uint32_t p = Pixel(x, y);
             const unsigned a = p >> 24;
             if ((p & 0xFF) > a || ((p >> 8) & 0xFF) > a || ((p >> 16) & 0xFF) > a) premultiplied = false;
@@ -104,7 +122,7 @@ bool PathFillsAreAntiAliased() {
 TEST_F(RendererTest, RedTextIsOpaqueWithFadingEdges) {
     g_app.settings.textColor = RGB(255, 0, 0);
     ComposeAt(0);
-    const int width = renderer_.strip().title.size.width;
+    const int width = renderer_.strip().parameters().title.width;
     EXPECT_GT(CountAlpha(0, width, Opaque), 20);
     if (PathFillsAreAntiAliased()) {
         EXPECT_GT(CountAlpha(0, width, Partial), 5);
@@ -172,25 +190,30 @@ TEST_F(RendererTest, ALongListKeepsTheStripMemoryBounded) {
     g_app.list.clear();
     for (int i = 0; i < 20000; ++i) g_app.list.push_back({L"捐赠人" + std::to_wstring(i), std::to_wstring(i) + L"元"});
     ComposeAt(-500000);  // deep inside the list
-    const CaptionStrip& strip = renderer_.strip();
-    ASSERT_GT(strip.stripWidth, 1000000);
+    const StripGeometry& strip = renderer_.strip();
+    ASSERT_GT(strip.stripWidth(), 1000000);
     EXPECT_GT(CountAlpha(0, 1920, Visible), 100);
     const size_t bound = static_cast<size_t>(1920 + 3 * kStripTileExtent) * 128 * 4 * 2;
     EXPECT_LE(renderer_.tileBytes(), bound);
     EXPECT_LE(renderer_.tileCount(), 12u);
 
-    // An appended donor measures its own two texts only.
-    const size_t measured = renderer_.measuredTexts();
+    // An appended donor measures its own two texts only; the others keep their sizes.
     g_app.list.push_back({L"新捐赠人", L"88888元"});
     g_app.captionStripDirty = true;
     ComposeAt(-500000);
-    EXPECT_LE(renderer_.measuredTexts(), measured + 2);
-    EXPECT_EQ(renderer_.strip().entries.size(), 20001u);
+    EXPECT_EQ(renderer_.textsMeasured(), 2u);
+    EXPECT_EQ(renderer_.strip().entryCount(), 20001u);
+    // So does one inserted near the front: the entries behind it moved, their texts did not.
+    g_app.list.insert(g_app.list.begin() + 3, {L"插入的捐赠人", L"5元"});
+    g_app.captionStripDirty = true;
+    ComposeAt(-500000);
+    EXPECT_EQ(renderer_.textsMeasured(), 2u);
+    EXPECT_TRUE(SameLayout(renderer_.strip(), FullLayout()));
 }
 
 TEST_F(RendererTest, TheOffsetWrapsIntoTheCycleAndSurvivesAListChange) {
     ComposeAt(0);
-    const double cycle = renderer_.strip().cycleLength;
+    const double cycle = renderer_.strip().cycleLength();
     g_app.caption->motion.scrollOffset = static_cast<float>(cycle + 12.0);
     ASSERT_TRUE(ComposeProgramFrame(renderer_, 1920, 128));
     EXPECT_FLOAT_EQ(g_app.caption->motion.scrollOffset, 12.0f);
@@ -201,49 +224,137 @@ TEST_F(RendererTest, TheOffsetWrapsIntoTheCycleAndSurvivesAListChange) {
     EXPECT_FLOAT_EQ(g_app.caption->motion.scrollOffset, 900.0f);  // the list changed, the position did not
 }
 
-TEST_F(RendererTest, ANewFontOnALongListIsMeasuredOverFramesWhileTheOldStripPlays) {
+// Names with a combining accent are measured from their whole path, not
+// from cached glyphs: slow enough that measuring a long list outlasts a frame.
+void FillSlowList(size_t count) {
     g_app.list.clear();
-    // Names with a combining accent are measured from their whole path, not
-    // from cached glyphs: slow enough that measuring outlasts a frame.
-    for (int i = 0; i < 5000; ++i) {
-        g_app.list.push_back({L"René " + std::to_wstring(i), std::to_wstring(i) + L"元"});
+    for (size_t i = 0; i < count; ++i) {
+        g_app.list.push_back({L"Rene\u0301 " + std::to_wstring(i), std::to_wstring(i) + L"元"});
     }
+}
+
+TEST_F(RendererTest, ALongListShowsAtOnceAndIsMeasuredOverFramesToTheFullLayout) {
+    FillSlowList(5000);
+    g_app.paused = false;
+    ComposeAt(1000);
+    // The first frame measured what the view and its look-ahead need, not the list.
+    EXPECT_LT(renderer_.strip().measured(), 200u);
+    EXPECT_TRUE(renderer_.measuring());
+    EXPECT_GT(CountAlpha(1000, 1920, Visible), 100);
+    int frames = 1;
+    while (renderer_.measuring() && frames < 5000) {
+        ASSERT_TRUE(ComposeProgramFrame(renderer_, 1920, 128));
+        ++frames;
+    }
+    EXPECT_GT(frames, 2);
+    EXPECT_TRUE(SameLayout(renderer_.strip(), FullLayout()));
+    // The picture is the one a strip measured at once gives.
+    ComposeAt(-3000);
+    const std::vector<uint32_t> progressive(renderer_.backBuffer().pixels(), renderer_.backBuffer().pixels() + 1920 * 128);
+    g_app.paused = true;
+    renderer_.Release();
+    g_app.captionStripDirty = true;
+    ComposeAt(-3000);
+    EXPECT_TRUE(std::equal(progressive.begin(), progressive.end(), renderer_.backBuffer().pixels()));
+    g_app.paused = true;
+}
+
+TEST_F(RendererTest, ANewFontShowsAtOnceAtTheStartAndDeepInTheListOnceTheViewIsMeasured) {
+    FillSlowList(5000);
     g_app.paused = false;
     ComposeAt(0);
-    const int oldHeight = renderer_.strip().title.size.height;
-    const double oldCycle = renderer_.strip().cycleLength;
+    while (renderer_.measuring()) ASSERT_TRUE(ComposeProgramFrame(renderer_, 1920, 128));
+    const int oldHeight = renderer_.strip().parameters().title.height;
 
+    // At the start of the list the new font shows in the next frame.
     g_app.settings.fontSize = 60;
     g_app.caption->font.reset();
     g_app.captionStripDirty = true;
-    ASSERT_TRUE(ComposeProgramFrame(renderer_, 1920, 128));
-    EXPECT_TRUE(renderer_.restyling());
-    EXPECT_EQ(renderer_.strip().cycleLength, oldCycle);  // the old strip goes on playing
-    EXPECT_GT(CountAlpha(0, 1920, Visible), 100);
+    ComposeAt(0);
+    EXPECT_FALSE(renderer_.restyling());
+    EXPECT_GT(renderer_.strip().parameters().title.height, oldHeight);
+    EXPECT_TRUE(renderer_.measuring());
+    while (renderer_.measuring()) ASSERT_TRUE(ComposeProgramFrame(renderer_, 1920, 128));
+    EXPECT_TRUE(SameLayout(renderer_.strip(), FullLayout()));
 
+    // Deep in the list the old strip plays on until the new font reaches the view.
+    const double oldCycle = renderer_.strip().cycleLength();
+    const int newHeight = renderer_.strip().parameters().title.height;
+    g_app.settings.fontSize = 35;
+    g_app.caption->font.reset();
+    g_app.captionStripDirty = true;
+    ComposeAt(-static_cast<int>(oldCycle * 0.6));
+    EXPECT_TRUE(renderer_.restyling());
+    EXPECT_EQ(renderer_.strip().cycleLength(), oldCycle);
+    EXPECT_GT(CountAlpha(0, 1920, Visible), 100) << "the old strip is not shown meanwhile";
     int frames = 1;
     while (renderer_.restyling() && frames < 5000) {
         ASSERT_TRUE(ComposeProgramFrame(renderer_, 1920, 128));
         ++frames;
     }
-    EXPECT_FALSE(renderer_.restyling());
     EXPECT_GT(frames, 2);
-    EXPECT_GT(renderer_.strip().title.size.height, oldHeight);
-    EXPECT_GT(renderer_.strip().cycleLength, oldCycle);
-    EXPECT_EQ(renderer_.strip().entries.size(), 5000u);
+    EXPECT_LT(renderer_.strip().parameters().title.height, newHeight);
+    while (renderer_.measuring()) ASSERT_TRUE(ComposeProgramFrame(renderer_, 1920, 128));
+    EXPECT_TRUE(SameLayout(renderer_.strip(), FullLayout()));
     g_app.paused = true;
+}
+
+TEST_F(RendererTest, AListChangeWhileMeasuringShowsOnlyEntriesOfTheStripShown) {
+    FillSlowList(3000);
+    g_app.paused = false;
+    ComposeAt(0);
+    ASSERT_TRUE(renderer_.measuring());
+    // Entries removed from the front: until the new strip shows, no entry is
+    // drawn in another's box, and the new one is the full layout once measured.
+    g_app.list.erase(g_app.list.begin(), g_app.list.begin() + 2);
+    g_app.list.push_back({L"最后一位", L"1元"});
+    g_app.captionStripDirty = true;
+    ComposeAt(0);
+    const std::vector<uint32_t> next(renderer_.backBuffer().pixels(), renderer_.backBuffer().pixels() + 1920 * 128);
+    int frames = 1;
+    while (renderer_.measuring() && frames < 5000) {
+        ASSERT_TRUE(ComposeProgramFrame(renderer_, 1920, 128));
+        ++frames;
+    }
+    // The frame right after the change shows the list as it now is.
+    g_app.paused = true;
+    LayeredCaptionRenderer whole;
+    CaptionFrame frame = ProgramCaptionFrame(1920, 128, true);
+    ASSERT_TRUE(whole.ComposeFrame(frame));
+    EXPECT_TRUE(std::equal(next.begin(), next.end(), whole.backBuffer().pixels()));
+    whole.Release();
+    EXPECT_EQ(renderer_.strip().entryCount(), 2999u);
+    EXPECT_TRUE(SameLayout(renderer_.strip(), FullLayout()));
+    g_app.paused = true;
+}
+
+TEST_F(RendererTest, EditsAnywhereInTheListKeepTheSizesOfEveryOtherEntry) {
+    FillSlowList(3000);
+    ComposeAt(0);
+    ASSERT_FALSE(renderer_.measuring());
+    // Rows removed in three places, one edited, one inserted and a block removed.
+    g_app.list.erase(g_app.list.begin() + 1200);
+    g_app.list.erase(g_app.list.begin() + 500);
+    g_app.list.erase(g_app.list.begin() + 10);
+    g_app.list[2000].amount = L"999999元";
+    g_app.list.insert(g_app.list.begin() + 2500, {L"插入的捐赠人", L"5元"});
+    g_app.list.erase(g_app.list.begin() + 100, g_app.list.begin() + 160);
+    g_app.captionStripDirty = true;
+    ComposeAt(0);
+    EXPECT_EQ(renderer_.textsMeasured(), 4u) << "more than the edited and the inserted entry were measured";
+    EXPECT_TRUE(SameLayout(renderer_.strip(), FullLayout()));
 }
 
 TEST_F(RendererTest, ANewFontOnAShortListOrWhilePausedTakesEffectAtOnce) {
     g_app.paused = false;
     ComposeAt(0);
-    const int oldHeight = renderer_.strip().title.size.height;
+    const int oldHeight = renderer_.strip().parameters().title.height;
     g_app.settings.fontSize = 60;
     g_app.caption->font.reset();
     g_app.captionStripDirty = true;
     ASSERT_TRUE(ComposeProgramFrame(renderer_, 1920, 128));
-    EXPECT_FALSE(renderer_.restyling());
-    const int newHeight = renderer_.strip().title.size.height;
+    EXPECT_FALSE(renderer_.measuring());
+    const int newHeight = renderer_.strip().parameters().title.height;
     EXPECT_GT(newHeight, oldHeight);
 
     for (int i = 0; i < 5000; ++i) g_app.list.push_back({L"捐赠人" + std::to_wstring(i), L"1元"});
@@ -251,9 +362,10 @@ TEST_F(RendererTest, ANewFontOnAShortListOrWhilePausedTakesEffectAtOnce) {
     g_app.settings.fontSize = 20;
     g_app.caption->font.reset();
     g_app.captionStripDirty = true;
-    ASSERT_TRUE(ComposeProgramFrame(renderer_, 1920, 128));
-    EXPECT_FALSE(renderer_.restyling());
-    EXPECT_LT(renderer_.strip().title.size.height, newHeight);
+    ComposeAt(-20000);
+    EXPECT_FALSE(renderer_.measuring());
+    EXPECT_LT(renderer_.strip().parameters().title.height, newHeight);
+    EXPECT_TRUE(SameLayout(renderer_.strip(), FullLayout()));
 }
 
 }  // namespace

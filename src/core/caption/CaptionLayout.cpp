@@ -5,20 +5,51 @@
 #include "core/list/AmountText.h"
 #include "core/list/DisplayText.h"
 
-CaptionContent CaptionContentOf(const AppSettings& s, const DonationList& list) {
+CaptionContent CaptionCommonContentOf(const AppSettings& s) {
     CaptionContent content;
     content.titlePrefix = s.titlePrefix;
     content.separator = s.separator;
     content.nameAmountGap = s.nameAmountGap;
     content.fontSize = s.fontSize;
-    content.entries.reserve(list.size());
-    for (const DonationEntry& entry : list) {
-        content.entries.emplace_back(
-            DisplayCut(entry.name, kCaptionTextLimit),
-            DisplayCut(FormatAmountForDisplay(DisplayCut(entry.amount, kCaptionTextLimit), s.thousandsSeparator),
-                       kCaptionTextLimit));
-    }
     return content;
+}
+
+CaptionEntryText CaptionEntryTextOf(const AppSettings& s, const DonationEntry& entry) {
+    return {DisplayCut(entry.name, kCaptionTextLimit),
+            DisplayCut(FormatAmountForDisplay(DisplayCut(entry.amount, kCaptionTextLimit), s.thousandsSeparator),
+                       kCaptionTextLimit)};
+}
+
+CaptionContent CaptionContentOf(const AppSettings& s, const DonationList& list) {
+    CaptionContent content = CaptionCommonContentOf(s);
+    content.entries.reserve(list.size());
+    for (const DonationEntry& entry : list) content.entries.push_back(CaptionEntryTextOf(s, entry));
+    return content;
+}
+
+namespace {
+
+// FNV-1a over the UTF-16 units a display can show, then the length.
+uint64_t HashShownText(uint64_t hash, std::wstring_view text) {
+    constexpr uint64_t kPrime = 1099511628211ull;
+    const size_t shown = std::min(text.size(), kCaptionTextLimit + 1);
+    for (size_t i = 0; i < shown; ++i) {
+        hash = (hash ^ static_cast<uint16_t>(text[i])) * kPrime;
+    }
+    return (hash ^ static_cast<uint64_t>(std::min(text.size(), kCaptionTextLimit + 1))) * kPrime;
+}
+
+}  // namespace
+
+uint64_t CaptionEntryKey(std::wstring_view name, std::wstring_view amount, uint64_t salt) {
+    uint64_t hash = 14695981039346656037ull ^ salt;
+    hash = HashShownText(hash, name);
+    hash = HashShownText(hash ^ 0x9E3779B97F4A7C15ull, amount);
+    // A final mix, so that keys differing in one unit differ in every bit.
+    hash ^= hash >> 33;
+    hash *= 0xFF51AFD7ED558CCDull;
+    hash ^= hash >> 33;
+    return hash;
 }
 
 namespace {
@@ -46,6 +77,11 @@ void MeasureCommonRuns(CaptionStrip& strip, const CaptionContent& c, const TextM
 }
 
 }  // namespace
+
+int VerticalRowHeight(int fontSize, int sampleHeight) {
+    const int extra = fontSize <= 29 ? 14 : fontSize / 2;
+    return std::max(kMinimumRowHeight, sampleHeight + extra);
+}
 
 CaptionStrip LayoutHorizontalStrip(const CaptionContent& c, int viewWidth, int viewHeight,
                                    const TextMeasurer& measure) {
@@ -104,8 +140,7 @@ CaptionStrip LayoutVerticalStrip(const CaptionContent& c, int viewWidth, int vie
     strip.viewHeight = viewHeight;
     MeasureCommonRuns(strip, c, measure);
 
-    const int extra = c.fontSize <= 29 ? 14 : c.fontSize / 2;
-    const int rowHeight = std::max(kMinimumRowHeight, measure(kRowHeightSample, CaptionRunKind::Name).height + extra);
+    const int rowHeight = VerticalRowHeight(c.fontSize, measure(kRowHeightSample, CaptionRunKind::Name).height);
     strip.rowHeight = rowHeight;
     const int titleRows = strip.titlePresent ? 1 : 0;
     const int rows = std::max(1, static_cast<int>(strip.entries.size()) + titleRows);

@@ -6,8 +6,11 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/list/DonationList.h"
@@ -59,13 +62,16 @@ struct CaptionStrip {
     double cycleLength = 1.0;
 };
 
+// One entry as the caption shows it: its name and its displayed amount.
+using CaptionEntryText = std::pair<std::wstring, std::wstring>;
+
 // What the caption shows, taken from the list and the settings.
 struct CaptionContent {
     std::wstring titlePrefix;
     std::wstring separator;
     int nameAmountGap = 10;
     int fontSize = 35;  // points, for the vertical row height
-    std::vector<std::pair<std::wstring, std::wstring>> entries;  // name, displayed amount
+    std::vector<CaptionEntryText> entries;
 };
 
 // Size of a run's box: text extent plus glyph padding; (0, 0) for empty text.
@@ -82,6 +88,19 @@ constexpr int kHorizontalEndGap = 80;
 
 // The list and settings as caption content (amounts in display form).
 CaptionContent CaptionContentOf(const AppSettings& settings, const DonationList& list);
+// The same for the settings alone (no entries), and for one entry.
+CaptionContent CaptionCommonContentOf(const AppSettings& settings);
+CaptionEntryText CaptionEntryTextOf(const AppSettings& settings, const DonationEntry& entry);
+
+// A key for an entry's caption texts: equal keys mean the same texts as shown
+// (but for a chance of one in 2^64), so a renderer can keep the sizes it
+// measured across a rebuild without keeping the texts. Only the start of a
+// long text that a display shows counts; `salt` stands for whatever else
+// turns the texts into what is shown (such as the amount's format).
+uint64_t CaptionEntryKey(std::wstring_view name, std::wstring_view amount, uint64_t salt);
+
+// A vertical strip's row: one line of the font (the sample's height) and a margin.
+int VerticalRowHeight(int fontSize, int sampleHeight);
 
 CaptionStrip LayoutHorizontalStrip(const CaptionContent& content, int viewWidth, int viewHeight,
                                    const TextMeasurer& measure);

@@ -43,5 +43,3 @@ int GlyphPadding() {
     const AppSettings& s = g_app.settings;
     return GlyphPaddingFor(s.textOutline, s.outlineSize, s.textShadow, s.shadowSize, ScreenScale());
 }
-
-CaptionContent CurrentCaptionContent() { return CaptionContentOf(g_app.settings, g_app.list); }

@@ -9,13 +9,31 @@ namespace {
 
 class LiveCaptionSource : public CaptionSource {
 public:
-    CaptionContent Content() const override { return CurrentCaptionContent(); }
     CaptionLook Look() const override {
         return {CurrentCaptionTextStyle(), g_app.settings.textColor, g_app.settings.amountColor};
+    }
+    CaptionContent Common() const override { return CaptionCommonContentOf(g_app.settings); }
+    size_t EntryCount() const override { return g_app.list.size(); }
+    CaptionEntryText Entry(size_t index) const override {
+        return CaptionEntryTextOf(g_app.settings, g_app.list[index]);
+    }
+    // From the stored texts: the amount's display form follows from them and
+    // the thousands setting alone.
+    uint64_t EntryKey(size_t index) const override {
+        const DonationEntry& entry = g_app.list[index];
+        return CaptionEntryKey(entry.name, entry.amount, g_app.settings.thousandsSeparator ? 1 : 0);
     }
 };
 
 }  // namespace
+
+CaptionContent CaptionSource::Content() const {
+    CaptionContent content = Common();
+    const size_t count = EntryCount();
+    content.entries.reserve(count);
+    for (size_t i = 0; i < count; ++i) content.entries.push_back(Entry(i));
+    return content;
+}
 
 const CaptionSource& ProgramCaptionSource() {
     static const LiveCaptionSource source;  // holds no state: it reads the live record when asked

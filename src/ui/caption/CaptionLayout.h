@@ -8,9 +8,6 @@
 #include "ui/caption/CaptionText.h"
 #include "core/caption/CaptionLayout.h"
 
-// The live list and settings as caption content (amounts in display form).
-CaptionContent CurrentCaptionContent();
-
 // How the caption's text looks: font, outline, shadow and the two colours.
 struct CaptionLook {
     CaptionTextStyle style;
@@ -19,12 +16,21 @@ struct CaptionLook {
 };
 
 // Where a renderer gets the content and look when it lays out its strip, so
-// that a frame that only moves the strip copies nothing.
+// that a frame that only moves the strip copies nothing. Entries are read
+// one at a time: a renderer keeps no copy of a long list's texts.
 class CaptionSource {
 public:
     virtual ~CaptionSource() = default;
-    virtual CaptionContent Content() const = 0;
     virtual CaptionLook Look() const = 0;
+    // Title, separator, gap and font size; no entries.
+    virtual CaptionContent Common() const = 0;
+    virtual size_t EntryCount() const = 0;
+    virtual CaptionEntryText Entry(size_t index) const = 0;
+    // Equal for entries that show the same texts (see CaptionEntryKey).
+    virtual uint64_t EntryKey(size_t index) const = 0;
+
+    // Everything at once, for a renderer that lays out its whole strip.
+    CaptionContent Content() const;
 };
 
 // One frame as the caption window hands it to a renderer. The renderer writes

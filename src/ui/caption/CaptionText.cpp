@@ -150,6 +150,14 @@ void CaptionTextEngine::Reset() {
     impl_->usable = false;
 }
 
+void CaptionTextEngine::ShareMeasuresOf(const CaptionTextEngine& other) {
+    Impl& d = *impl_;
+    const Impl& o = *other.impl_;
+    if (&d == &o || !d.usable || !o.usable || !d.style.SameFont(o.style)) return;
+    d.glyphs = o.glyphs;
+    d.lineHeight = o.lineHeight;
+}
+
 RunSize CaptionTextEngine::Measure(HDC dc, const std::wstring& text, CaptionRunKind kind) const {
     const Impl& d = *impl_;
     if (text.empty()) return RunSize{0, 0};

@@ -47,6 +47,10 @@ public:
     bool SetStyle(const CaptionTextStyle& style);
     // Frees the GDI+ objects; they must not outlive GDI+ itself.
     void Reset();
+    // Takes over what another engine measured of its glyphs and line, when
+    // its font is this one's, so that a new strip in the same font measures
+    // no glyph twice.
+    void ShareMeasuresOf(const CaptionTextEngine& other);
 
     // Width from the glyph paths that Draw fills, so that what is measured is
     // what shows: to the last ink, or the whole advance for a separator.

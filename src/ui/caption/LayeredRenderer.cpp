@@ -4,42 +4,124 @@
 #include <gdiplus.h>
 
 #include <algorithm>
-#include <climits>
 #include <chrono>
 #include <cstring>
+#include <vector>
 
 #include "core/caption/MotionMath.h"
 #include "core/caption/StripTiles.h"
+#include "platform/WinHandles.h"
 
+// One laid-out version of the caption: its geometry, each measured entry's
+// key (to keep its widths in a later version), and what it is drawn with.
+struct LayeredCaptionRenderer::Strip {
+    StripGeometry geometry;
+    std::vector<uint64_t> keys;
+    CaptionTextEngine text;
+    CaptionTextStyle style;
+    std::wstring titleText;
+    std::wstring separatorText;
+    COLORREF textColor = 0;
+    COLORREF amountColor = 0;
+    size_t measuredTexts = 0;  // by the engine; the rest were kept from before
+    size_t cursor = 0;         // in the strip it keeps sizes from: after the last one kept
+    bool lastKept = true;      // whether the entry before kept its size
+
+    bool Covers(int length) const { return geometry.complete() || geometry.MeasuredLength() >= length; }
+    size_t bytes() const { return geometry.bytes() + keys.capacity() * sizeof(uint64_t); }
+};
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 constexpr int kLookaheadTiles = 1;
+// A list this short is measured whole in one frame: its texts cost next to
+// nothing even on a busy machine.
+constexpr size_t kShortList = 256;
 
-bool Horizontal(const CaptionStrip& s) { return s.direction == ScrollDirection::Horizontal; }
+// Whether a box meets [from, to) along the scroll axis.
+bool BoxMeets(int start, int length, int from, int to) { return start < to && start + length > from && length > 0; }
 
-// Start and end of a run along the scroll axis.
-bool RunMeets(const CaptionRun& run, bool horizontal, int from, int to) {
-    const int start = horizontal ? run.x : run.y;
-    const int length = horizontal ? run.size.width : run.size.height;
-    return start < to && start + length > from && length > 0;
-}
+// How many entries past the expected one a kept size is looked for: a few
+// for every entry, many where the last one was kept and this one is not
+// (a block of rows removed there).
+constexpr size_t kKeptLookahead = 8;
+constexpr size_t kKeptSearch = 4096;
 
 }  // namespace
+
+// The widths the strip this one follows measured for the same texts, if it
+// has them. Equal keys mean equal texts, so any match is right; the search
+// only decides how often one is found: after the last kept entry or further
+// on (entries edited, inserted or removed there), or as far from the end as
+// before (a block inserted or removed in front).
+bool LayeredCaptionRenderer::KeptWidths(Strip& strip, const Strip& base, uint64_t key, EntryWidths& widths) {
+    const size_t measured = base.geometry.measured();
+    const auto keep = [&](size_t at) {
+        if (at >= measured || base.keys[at] != key) return false;
+        widths = base.geometry.widths(at);
+        strip.cursor = at + 1;
+        return true;
+    };
+    const size_t reach = strip.lastKept ? kKeptSearch : kKeptLookahead;
+    for (size_t ahead = 0; ahead <= reach && strip.cursor + ahead < measured; ++ahead) {
+        if (keep(strip.cursor + ahead)) return strip.lastKept = true;
+    }
+    const long long shifted = static_cast<long long>(strip.geometry.measured()) +
+                              static_cast<long long>(base.geometry.entryCount()) -
+                              static_cast<long long>(strip.geometry.entryCount());
+    strip.lastKept = shifted >= 0 && keep(static_cast<size_t>(shifted));
+    return strip.lastKept;
+}
+
+// Measures the strip's next entry, or keeps its widths from `base`.
+void LayeredCaptionRenderer::MeasureNext(Strip& strip, Strip* base, const CaptionSource& source, HDC dc) {
+    StripGeometry& g = strip.geometry;
+    const size_t index = g.measured();
+    const uint64_t key = source.EntryKey(index);
+    EntryWidths widths;
+    if (!base || !KeptWidths(strip, *base, key, widths)) {
+        const CaptionEntryText text = source.Entry(index);
+        widths.name = strip.text.Measure(dc, text.first, CaptionRunKind::Name).width;
+        widths.amount = strip.text.Measure(dc, text.second, CaptionRunKind::Amount).width;
+        strip.measuredTexts += 2;
+    }
+    strip.keys.push_back(key);
+    g.Add(widths);
+}
+
+// Whether every entry the shown strip has in view still has its texts in
+// the source: after a list change it may not, until the new strip shows.
+bool LayeredCaptionRenderer::ShownMatchesSourceInView(const CaptionFrame& frame) const {
+    const StripGeometry& g = shown_->geometry;
+    double offset = frame.scrollOffset;
+    if (g.complete() || !g.horizontal()) offset = WrapScrollOffset(frame.scrollOffset, g.cycleLength());
+    const int to = static_cast<int>(offset) + 1;
+    const size_t count = frame.source->EntryCount();
+    for (size_t i = g.FirstEntryEndingAfter(to - ViewLength() - 1); i < g.measured(); ++i) {
+        if (g.Place(i).axisStart >= to) break;
+        if (i >= count || frame.source->EntryKey(i) != shown_->keys[i]) return false;
+    }
+    return true;
+}
+
+LayeredCaptionRenderer::LayeredCaptionRenderer() = default;
+LayeredCaptionRenderer::~LayeredCaptionRenderer() = default;
 
 bool LayeredCaptionRenderer::Initialise(HWND) { return true; }
 
 void LayeredCaptionRenderer::Release() {
-    restyling_ = false;
-    pendingText_.Reset();
-    pendingMeasured_.clear();
-    pendingTexts_.clear();
-    backBuffer_.Reset();
+    base_.reset();
+    pending_.reset();
+    shown_.reset();
     tiles_.clear();
-    strip_ = CaptionStrip{};
-    stripBuilt_ = false;
-    measured_.clear();
-    text_.Reset();
+    backBuffer_.Reset();
+}
+
+const StripGeometry& LayeredCaptionRenderer::strip() const {
+    static const StripGeometry kNone;
+    return shown_ ? shown_->geometry : kNone;
 }
 
 size_t LayeredCaptionRenderer::tileBytes() const {
@@ -48,114 +130,128 @@ size_t LayeredCaptionRenderer::tileBytes() const {
     return bytes;
 }
 
-int LayeredCaptionRenderer::StripLength() const { return Horizontal(strip_) ? strip_.stripWidth : strip_.stripHeight; }
+size_t LayeredCaptionRenderer::textsMeasured() const { return shown_ ? shown_->measuredTexts : 0; }
 
-int LayeredCaptionRenderer::ViewLength() const { return Horizontal(strip_) ? strip_.viewWidth : strip_.viewHeight; }
-
-bool LayeredCaptionRenderer::StripIsCurrent(const CaptionFrame& frame) const {
-    if (!stripBuilt_ || frame.stale || strip_.direction != frame.direction) return false;
-    return Horizontal(strip_) ? strip_.viewHeight == frame.height : strip_.viewWidth == frame.width;
+size_t LayeredCaptionRenderer::entryBytes() const {
+    return (shown_ ? shown_->bytes() : 0) + (pending_ ? pending_->bytes() : 0) + (base_ ? base_->bytes() : 0);
 }
 
-void LayeredCaptionRenderer::RebuildStrip(CaptionFrame& frame) {
-    tiles_.clear();
-    const CaptionLook look = frame.source->Look();
-    if (!look.style.SameFont(style_) || measured_.empty()) measured_.clear();
-    style_ = look.style;
-    text_.SetStyle(style_);
-    textColor_ = look.textColor;
-    amountColor_ = look.amountColor;
+bool LayeredCaptionRenderer::measuring() const { return pending_ || (shown_ && !shown_->geometry.complete()); }
 
-    HDC screen = GetDC(nullptr);
-    HDC measureDc = CreateCompatibleDC(screen);
-    if (screen) ReleaseDC(nullptr, screen);
-    // Only texts not measured before with this font are measured now.
-    const TextMeasurer measure = [this, measureDc](const std::wstring& text, CaptionRunKind kind) {
-        // The separator is measured apart: the same text as a name measures differently.
-        if (kind == CaptionRunKind::Separator) return text_.Measure(measureDc, text, kind);
-        const auto found = measured_.find(text);
-        if (found != measured_.end()) return found->second;
-        const RunSize size = text_.Measure(measureDc, text, kind);
-        measured_.emplace(text, size);
-        return size;
+int LayeredCaptionRenderer::StripLength() const { return std::max(1, shown_->geometry.MeasuredLength()); }
+
+int LayeredCaptionRenderer::ViewLength() const {
+    const StripParameters& p = shown_->geometry.parameters();
+    return shown_->geometry.horizontal() ? p.viewWidth : p.viewHeight;
+}
+
+// A new version of the caption from the frame's source: its common runs are
+// measured now, its entries as frames need them.
+void LayeredCaptionRenderer::StartStrip(const CaptionFrame& frame) {
+    // Only the strip shown lends sizes to a new one: at most two strips of
+    // entry sizes are ever held.
+    base_.reset();
+    auto strip = std::make_unique<Strip>();
+    const CaptionSource& source = *frame.source;
+    const CaptionLook look = source.Look();
+    const CaptionContent common = source.Common();
+    strip->style = look.style;
+    strip->text.SetStyle(look.style);
+    const Strip* newest = pending_ ? pending_.get() : shown_.get();
+    if (newest) strip->text.ShareMeasuresOf(newest->text);
+    strip->textColor = look.textColor;
+    strip->amountColor = look.amountColor;
+    strip->titleText = common.titlePrefix;
+    strip->separatorText = common.separator;
+
+    MemoryDC dc(nullptr);
+    const auto measure = [&](const std::wstring& text, CaptionRunKind kind) {
+        return strip->text.Measure(dc.get(), text, kind);
     };
-    strip_ = LayoutCaptionStrip(frame.direction, frame.source->Content(), frame.width, frame.height, measure);
-    if (measureDc) DeleteDC(measureDc);
-    stripBuilt_ = true;
-    FindTextBand();
+    const StripParameters p = StripParametersOf(frame.direction, common, source.EntryCount(), frame.width,
+                                                frame.height, measure);
+    strip->geometry.Reset(p);
+    strip->keys.reserve(p.entryCount);
+    pending_ = std::move(strip);
+}
+
+// How far along the scroll axis the strip must be measured for this frame:
+// the view and the tiles looked ahead of it.
+int LayeredCaptionRenderer::NeededLength(const CaptionFrame& frame) const {
+    const double needed = static_cast<double>(frame.scrollOffset) + (kLookaheadTiles + 1) * kStripTileExtent;
+    return static_cast<int>(std::min(needed, 2.0e9));
+}
+
+// The pending strip shows; the one it replaces lends its sizes until the
+// new one is measured whole.
+void LayeredCaptionRenderer::TakeOver() {
+    base_ = std::move(shown_);
+    shown_ = std::move(pending_);
+    tiles_.clear();
     wholePresentDue_ = true;
-    frame.stale = false;
 }
 
-bool LayeredCaptionRenderer::NeedsNewFont(const CaptionFrame& frame) const {
-    return !frame.source->Look().style.SameFont(style_) || measured_.empty();
+// A tile that held the end of what was measured lacks what is measured now.
+void LayeredCaptionRenderer::DropTilesFrom(int length) {
+    tiles_.erase(tiles_.lower_bound(length / kStripTileExtent), tiles_.end());
 }
 
-// Measures the new font's texts for at most budgetMs; true once every text
-// of the current content is measured and the new font has taken over.
-bool LayeredCaptionRenderer::MeasureForNewFont(const CaptionFrame& frame, double budgetMs) {
-    using Clock = std::chrono::steady_clock;
+// Measures entries for this frame: what the view needs whatever the time,
+// then while the frame's budget lasts; everything when the caption is still
+// (a still picture has no next frame to finish in) or the list is short.
+void LayeredCaptionRenderer::Measure(const CaptionFrame& frame) {
     const Clock::time_point start = Clock::now();
-    const CaptionTextStyle style = frame.source->Look().style;
-    if (!restyling_ || !style.SameFont(pendingStyle_)) {
-        restyling_ = true;
-        pendingStyle_ = style;
-        pendingText_.SetStyle(style);
-        pendingMeasured_.clear();
-        // The texts the layout will ask for, found by a layout that measures nothing.
-        pendingTexts_.clear();
-        pendingNext_ = 0;
-        LayoutCaptionStrip(frame.direction, frame.source->Content(), frame.width, frame.height,
-                           [this](const std::wstring& text, CaptionRunKind kind) {
-                               if (kind != CaptionRunKind::Separator) pendingTexts_.push_back(text);
-                               return RunSize{0, 0};
-                           });
-    }
-    HDC screen = GetDC(nullptr);
-    HDC measureDc = CreateCompatibleDC(screen);
-    if (screen) ReleaseDC(nullptr, screen);
-    const auto spent = [&] { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); };
-    // A short list is measured whole whatever the budget (a few texts cost
-    // next to nothing even on a busy machine), so it changes in this frame.
-    constexpr size_t kShortContent = 256;
-    const bool shortContent = pendingTexts_.size() <= kShortContent;
-    while (pendingNext_ < pendingTexts_.size() && (shortContent || spent() < budgetMs)) {
-        const std::wstring& text = pendingTexts_[pendingNext_++];
-        if (!pendingMeasured_.count(text)) {
-            pendingMeasured_.emplace(text, pendingText_.Measure(measureDc, text, CaptionRunKind::Name));
-        }
-    }
-    if (measureDc) DeleteDC(measureDc);
-    if (pendingNext_ < pendingTexts_.size()) return false;
-    // A frame that measured for most of its budget leaves the rebuild of a long
-    // list to the next one; a short list's rebuild costs next to nothing, so it
-    // changes in this frame however slowly a new font was made.
-    if (pendingTexts_.size() > kShortContent && spent() >= budgetMs / 2) return false;
+    const auto withinBudget = [&] {
+        return !frame.playing ||
+               std::chrono::duration<double, std::milli>(Clock::now() - start).count() < kMeasureBudgetMs;
+    };
+    const auto whole = [&](const Strip& strip) { return strip.geometry.entryCount() <= kShortList || !frame.playing; };
+    const CaptionSource& source = *frame.source;
+    const int needed = NeededLength(frame);
+    MemoryDC dc(nullptr);
 
-    // Every text is measured: the new font takes over, and the rebuild finds it warm.
-    style_ = pendingStyle_;
-    measured_ = std::move(pendingMeasured_);
-    pendingMeasured_.clear();
-    pendingTexts_.clear();
-    pendingText_.Reset();
-    restyling_ = false;
-    return true;
+    if (pending_) {
+        Strip& next = *pending_;
+        Strip* base = shown_ && shown_->style.SameFont(next.style) ? shown_.get() : nullptr;
+        // Without a strip that can show the view as it now is, the frame waits for this one.
+        const bool mustShow = !shown_ || !shown_->Covers(needed) || !ShownMatchesSourceInView(frame);
+        // A new font shows as soon as the view is measured; a list change,
+        // which keeps most sizes and so costs little, once it is whole.
+        const auto ready = [&] {
+            return next.geometry.complete() || (next.Covers(needed) && (!base || mustShow));
+        };
+        while (!ready() && (whole(next) || mustShow || withinBudget())) MeasureNext(next, base, source, dc.get());
+        if (ready()) TakeOver();
+    }
+    if (!pending_ && shown_ && !shown_->geometry.complete()) {
+        Strip& strip = *shown_;
+        Strip* base = base_ && base_->style.SameFont(strip.style) ? base_.get() : nullptr;
+        const int before = strip.geometry.MeasuredLength();
+        while (!strip.geometry.complete() && (whole(strip) || !strip.Covers(needed) || withinBudget())) {
+            MeasureNext(strip, base, source, dc.get());
+        }
+        if (strip.geometry.MeasuredLength() != before) DropTilesFrom(before);
+    }
+    if (shown_ && shown_->geometry.complete()) base_.reset();
 }
 
-DibSurface* LayeredCaptionRenderer::Tile(int index) {
+DibSurface* LayeredCaptionRenderer::Tile(const CaptionSource& source, int index) {
     auto found = tiles_.find(index);
     if (found != tiles_.end()) return found->second.get();
-    const bool horizontal = Horizontal(strip_);
+    const StripGeometry& g = shown_->geometry;
     const int extent = std::min(kStripTileExtent, StripLength() - index * kStripTileExtent);
     auto tile = std::make_unique<DibSurface>();
-    const bool made = horizontal ? tile->Create(extent, strip_.stripHeight) : tile->Create(strip_.stripWidth, extent);
+    const bool made = g.horizontal() ? tile->Create(extent, g.stripHeight()) : tile->Create(g.stripWidth(), extent);
     if (!made) return nullptr;  // tried again on the next frame
-    DrawTile(*tile, index);
+    DrawTile(source, *tile, index);
     return tiles_.emplace(index, std::move(tile)).first->second.get();
 }
 
-void LayeredCaptionRenderer::DrawTile(DibSurface& tile, int index) {
-    const bool horizontal = Horizontal(strip_);
+void LayeredCaptionRenderer::DrawTile(const CaptionSource& source, DibSurface& tile, int index) {
+    const Strip& s = *shown_;
+    const StripGeometry& g = s.geometry;
+    const StripParameters& p = g.parameters();
+    const bool horizontal = g.horizontal();
     const int from = index * kStripTileExtent;
     const int to = from + (horizontal ? tile.width() : tile.height());
     const float dx = horizontal ? static_cast<float>(-from) : 0.0f;
@@ -165,43 +261,40 @@ void LayeredCaptionRenderer::DrawTile(DibSurface& tile, int index) {
     Gdiplus::Bitmap surface(tile.width(), tile.height(), tile.width() * 4, PixelFormat32bppPARGB,
                             reinterpret_cast<BYTE*>(tile.pixels()));
     Gdiplus::Graphics graphics(&surface);
-    auto draw = [&](const CaptionRun& run, COLORREF colour) {
-        if (RunMeets(run, horizontal, from, to)) {
-            text_.Draw(graphics, static_cast<float>(run.x) + dx, static_cast<float>(run.y) + dy, run.text, run.kind,
-                       colour, 0.0f, static_cast<float>(tile.width()));
-        }
+    const auto draw = [&](int x, int y, RunSize size, const std::wstring& text, CaptionRunKind kind, COLORREF colour) {
+        if (!BoxMeets(horizontal ? x : y, horizontal ? size.width : size.height, from, to)) return;
+        s.text.Draw(graphics, static_cast<float>(x) + dx, static_cast<float>(y) + dy, text, kind, colour, 0.0f,
+                    static_cast<float>(tile.width()));
     };
-    if (strip_.titlePresent) draw(strip_.title, textColor_);
-    if (strip_.showsEmptyNotice) draw(strip_.emptyNotice, textColor_);
-
-    // Entries lie in strip order along the axis: start at the first that can meet the tile.
-    const auto& entries = strip_.entries;
-    auto first = std::partition_point(entries.begin(), entries.end(),
-                                      [from](const CaptionEntryRuns& e) { return e.axisEnd <= from; });
-    for (auto it = first; it != entries.end(); ++it) {
-        const CaptionEntryRuns& e = *it;
-        if (e.axisStart >= to) break;
-        if (horizontal && e.hasSeparator) {
-            CaptionRun separator;
-            separator.text = strip_.separatorText;
-            separator.kind = CaptionRunKind::Separator;
-            separator.x = e.separatorX;
-            separator.y = strip_.separatorY;
-            separator.size = strip_.separator;
-            draw(separator, textColor_);
+    if (p.titlePresent) draw(g.TitleAt().x, g.TitleAt().y, p.title, s.titleText, CaptionRunKind::Title, s.textColor);
+    if (g.showsEmptyNotice()) {
+        draw(g.EmptyNoticeAt().x, g.EmptyNoticeAt().y, p.emptyNotice, kEmptyNoticeText, CaptionRunKind::EmptyNotice,
+             s.textColor);
+    }
+    const size_t sourceCount = source.EntryCount();
+    for (size_t i = g.FirstEntryEndingAfter(from); i < g.measured(); ++i) {
+        const EntryPlace place = g.Place(i);
+        if (place.axisStart >= to) break;
+        // While a newer list is measured the source already holds it: an
+        // entry whose texts are not this strip's is left out until then.
+        if (i >= sourceCount || source.EntryKey(i) != s.keys[i]) continue;
+        const CaptionEntryText text = source.Entry(i);
+        if (horizontal && place.hasSeparator) {
+            draw(place.separatorX, g.SeparatorAt(i).y, p.separator, s.separatorText, CaptionRunKind::Separator,
+                 s.textColor);
         }
-        draw(e.name, textColor_);
-        draw(e.amount, amountColor_);
+        draw(place.nameX, place.nameY, place.name, text.first, CaptionRunKind::Name, s.textColor);
+        draw(place.amountX, place.amountY, place.amount, text.second, CaptionRunKind::Amount, s.amountColor);
     }
 }  // the graphics go first, which finishes the drawing into the tile
 
-void LayeredCaptionRenderer::BlendCopy(double position, std::map<int, bool>& used) {
-    const bool horizontal = Horizontal(strip_);
+void LayeredCaptionRenderer::BlendCopy(const CaptionSource& source, double position, std::map<int, bool>& used) {
+    const bool horizontal = shown_->geometry.horizontal();
     const int viewLength = ViewLength();
     const TileRange range = TilesInView(position, StripLength(), viewLength, kStripTileExtent, kLookaheadTiles);
     for (int index = range.first; index <= range.last; ++index) {
         used[index] = true;
-        DibSurface* tile = Tile(index);
+        DibSurface* tile = Tile(source, index);
         if (!tile) continue;
         const double at = position + static_cast<double>(index) * kStripTileExtent;
         const int tileLength = horizontal ? tile->width() : tile->height();
@@ -240,18 +333,25 @@ bool LayeredCaptionRenderer::ComposeFrame(CaptionFrame& frame) {
     } else {
         backBuffer_.Clear();
     }
-    if (!StripIsCurrent(frame)) {
-        // While playing, a new font is measured a slice per frame and the old
-        // strip plays on meanwhile; a short list still finishes in this frame.
-        const bool spread = stripBuilt_ && frame.playing && NeedsNewFont(frame);
-        if (!spread || MeasureForNewFont(frame, kMeasureBudgetMs)) RebuildStrip(frame);
-    }
+    const Strip* newest = pending_ ? pending_.get() : shown_.get();
+    const bool current = newest && newest->geometry.direction() == frame.direction &&
+                         newest->geometry.parameters().viewWidth == width &&
+                         newest->geometry.parameters().viewHeight == height &&
+                         newest->geometry.entryCount() == frame.source->EntryCount();
+    if (frame.stale || !current) StartStrip(frame);
+    frame.stale = false;
+    Measure(frame);
+    if (!shown_) return false;
 
-    frame.scrollOffset = WrapScrollOffset(frame.scrollOffset, strip_.cycleLength);
+    const StripGeometry& g = shown_->geometry;
+    // A horizontal strip's cycle is known once it is whole; until then the
+    // view lies within what is measured, so there is nothing to wrap.
+    const bool cycleKnown = g.complete() || !g.horizontal();
+    if (cycleKnown) frame.scrollOffset = WrapScrollOffset(frame.scrollOffset, g.cycleLength());
     const double first = ViewLength() - static_cast<double>(frame.scrollOffset);
     std::map<int, bool> used;
-    BlendCopy(first, used);
-    BlendCopy(first + strip_.cycleLength, used);
+    BlendCopy(*frame.source, first, used);
+    if (cycleKnown) BlendCopy(*frame.source, first + g.cycleLength(), used);
     // Tiles that left the view are dropped; they are drawn again when they return.
     for (auto it = tiles_.begin(); it != tiles_.end();) {
         it = used.count(it->first) ? std::next(it) : tiles_.erase(it);
@@ -262,40 +362,16 @@ bool LayeredCaptionRenderer::ComposeFrame(CaptionFrame& frame) {
 
 RECT LayeredCaptionRenderer::TextBand() const {
     RECT band{0, 0, backBuffer_.width(), backBuffer_.height()};
-    if (!stripBuilt_) return band;
-    if (Horizontal(strip_)) {
-        band.top = std::clamp(bandStart_, 0, backBuffer_.height());
-        band.bottom = std::clamp(bandEnd_, static_cast<int>(band.top), backBuffer_.height());
+    if (!shown_) return band;
+    const StripGeometry& g = shown_->geometry;
+    if (g.horizontal()) {
+        band.top = std::clamp(g.bandStart(), 0, backBuffer_.height());
+        band.bottom = std::clamp(g.bandEnd(), static_cast<int>(band.top), backBuffer_.height());
     } else {
-        band.left = std::clamp(bandStart_, 0, backBuffer_.width());
-        band.right = std::clamp(bandEnd_, static_cast<int>(band.left), backBuffer_.width());
+        band.left = std::clamp(g.bandStart(), 0, backBuffer_.width());
+        band.right = std::clamp(g.bandEnd(), static_cast<int>(band.left), backBuffer_.width());
     }
     return band;
-}
-
-// Where the strip's text lies across the scroll axis: the rows of a
-// horizontal line, the columns of a vertical one.
-void LayeredCaptionRenderer::FindTextBand() {
-    const bool horizontal = Horizontal(strip_);
-    int start = INT_MAX;
-    int end = INT_MIN;
-    const auto take = [&](const CaptionRun& run) {
-        if (run.text.empty()) return;
-        start = std::min(start, horizontal ? run.y : run.x);
-        end = std::max(end, horizontal ? run.y + run.size.height : run.x + run.size.width);
-    };
-    if (strip_.titlePresent) take(strip_.title);
-    if (strip_.showsEmptyNotice) take(strip_.emptyNotice);
-    for (const CaptionEntryRuns& e : strip_.entries) {
-        take(e.name);
-        take(e.amount);
-    }
-    if (horizontal && !strip_.entries.empty()) {
-        start = std::min(start, strip_.separatorY);
-        end = std::max(end, strip_.separatorY + strip_.separator.height);
-    }
-    bandStart_ = start <= end ? start : 0;
-    bandEnd_ = start <= end ? end : 0;
 }
 
 bool LayeredCaptionRenderer::RenderFrame(HWND window, CaptionFrame& frame) {

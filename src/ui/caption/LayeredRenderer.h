@@ -2,24 +2,27 @@
 // GDI+ into strip tiles, and every frame the visible parts blended into a
 // window-sized back buffer that UpdateLayeredWindow shows with per-pixel
 // alpha. The strip is held as tiles of a bounded extent that are drawn when
-// they come into view, so a list of any length costs memory for the view
-// only; measured text sizes are cached, so a list change measures only the
-// texts that are new. A new font on a long list is measured a slice per frame
-// while the old strip keeps playing, so the caption never stalls.
+// they come into view, and as each entry's measured widths without its texts,
+// so a list of any length costs memory for the view and a few bytes an entry.
+// Entries are measured in list order, and only as far as the view needs
+// before a frame shows: the rest is measured a slice per frame while the
+// caption plays. A new list or font is measured the same way while the strip
+// shown plays on; sizes measured before with the same font are kept.
 #pragma once
 
 #include <map>
 #include <memory>
-#include <string>
-#include <unordered_map>
-#include <vector>
 
+#include "core/caption/StripGeometry.h"
 #include "ui/caption/CaptionLayout.h"
 #include "ui/caption/CaptionText.h"
 #include "ui/caption/DibSurface.h"
 
 class LayeredCaptionRenderer : public CaptionRenderer {
 public:
+    LayeredCaptionRenderer();
+    ~LayeredCaptionRenderer() override;
+
     bool Initialise(HWND window) override;
     bool RenderFrame(HWND window, CaptionFrame& frame) override;
     void Release() override;
@@ -27,52 +30,49 @@ public:
     // Builds the frame in the back buffer without showing it.
     bool ComposeFrame(CaptionFrame& frame);
 
-    const CaptionStrip& strip() const { return strip_; }
-    bool hasStrip() const { return stripBuilt_; }
+    // The strip the frames show (as far as it is measured).
+    const StripGeometry& strip() const;
+    bool hasStrip() const { return shown_ != nullptr; }
     const DibSurface& backBuffer() const { return backBuffer_; }
     size_t tileBytes() const;
     size_t tileCount() const { return tiles_.size(); }
-    size_t measuredTexts() const { return measured_.size(); }
+    // Texts the text engine measured for the strip shown (the rest were kept
+    // from before).
+    size_t textsMeasured() const;
+    // What the entries' sizes and keys hold, for every strip kept.
+    size_t entryBytes() const;
     // The part of the back buffer that can hold text; the rest stays transparent.
     RECT TextBand() const;
-    // True while texts are measured for a new font over several frames.
-    bool restyling() const { return restyling_; }
+    // True while a new list or font is measured and the old strip still shows.
+    bool restyling() const { return pending_ != nullptr; }
+    // True while any entry is still to be measured.
+    bool measuring() const;
 
-    // How long one frame may spend measuring for a new font (milliseconds).
+    // How long one frame may spend measuring (milliseconds).
     static constexpr double kMeasureBudgetMs = 6.0;
 
 private:
-    bool StripIsCurrent(const CaptionFrame& frame) const;
-    void RebuildStrip(CaptionFrame& frame);
-    bool NeedsNewFont(const CaptionFrame& frame) const;
-    bool MeasureForNewFont(const CaptionFrame& frame, double budgetMs);
-    DibSurface* Tile(int index);
-    void DrawTile(DibSurface& tile, int index);
-    void BlendCopy(double position, std::map<int, bool>& used);
+    struct Strip;
+
+    void StartStrip(const CaptionFrame& frame);
+    void Measure(const CaptionFrame& frame);
+    void TakeOver();
+    static bool KeptWidths(Strip& strip, const Strip& base, uint64_t key, EntryWidths& widths);
+    void MeasureNext(Strip& strip, Strip* base, const CaptionSource& source, HDC dc);
+    bool ShownMatchesSourceInView(const CaptionFrame& frame) const;
+    int NeededLength(const CaptionFrame& frame) const;
+    DibSurface* Tile(const CaptionSource& source, int index);
+    void DrawTile(const CaptionSource& source, DibSurface& tile, int index);
+    void BlendCopy(const CaptionSource& source, double position, std::map<int, bool>& used);
     int StripLength() const;
     int ViewLength() const;
-    void FindTextBand();
+    void DropTilesFrom(int length);
 
     DibSurface backBuffer_;
-    CaptionStrip strip_;
-    bool stripBuilt_ = false;
+    std::unique_ptr<Strip> shown_;    // what the frames draw
+    std::unique_ptr<Strip> pending_;  // a newer list or font, measured while shown_ plays
+    std::unique_ptr<Strip> base_;     // the strip shown before, lending its sizes while shown_ is measured
     std::map<int, std::unique_ptr<DibSurface>> tiles_;
-    CaptionTextEngine text_;
-    CaptionTextStyle style_;
-    std::unordered_map<std::wstring, RunSize> measured_;
-    // A new font's sizes, measured a slice per frame while the old strip plays on.
-    bool restyling_ = false;
-    CaptionTextEngine pendingText_;
-    CaptionTextStyle pendingStyle_;
-    std::unordered_map<std::wstring, RunSize> pendingMeasured_;
-    std::vector<std::wstring> pendingTexts_;
-    size_t pendingNext_ = 0;
-    COLORREF textColor_ = 0;
-    COLORREF amountColor_ = 0;
-    // Across the scroll axis, where text can be: only that band is presented
-    // after the first whole present.
-    int bandStart_ = 0;
-    int bandEnd_ = 0;
     bool wholePresentDue_ = true;
     POINT presentedAt_{};
 };
