@@ -14,6 +14,8 @@
 #include "core/caption/FramePacing.h"
 #include "core/caption/MotionMath.h"
 #include "ui/caption/CaptionMotion.h"
+#include "ui/caption/CaptionPlacement.h"
+#include "ui/caption/Caption.h"
 #include "ui/caption/CaptionWindow.h"
 #include "ui/caption/Monitors.h"
 
@@ -145,6 +147,45 @@ TEST_F(CaptionPacingTest, TheClocksFramesPresentOncePerRefreshWithEvenSteps) {
         EXPECT_GT(std::floor(seen.times[i] / interval), std::floor(seen.times[i - 1] / interval));
         EXPECT_LE(seen.offsets[i] - seen.offsets[i - 1], 2 * interval * speed + 0.01) << "a jump at " << seen.times[i];
     }
+}
+
+// Only the band that holds text is presented, as a window of its own size;
+// the view stays the caption as placed.
+TEST_F(CaptionPacingTest, TheLayeredWindowIsOnlyAsLargeAsTheBandThatHoldsText) {
+    HWND window = g_app.caption->window;
+    for (ScrollDirection direction : {ScrollDirection::Horizontal, ScrollDirection::Vertical}) {
+        g_app.settings.direction = direction;
+        g_app.settings.x = 30;
+        g_app.settings.y = 200;
+        g_app.settings.width = direction == ScrollDirection::Horizontal ? 1200 : 900;
+        g_app.settings.height = direction == ScrollDirection::Horizontal ? 160 : 700;
+        ApplyCaptionPlacement();
+        ShowWindow(window, SW_SHOWNOACTIVATE);
+        g_app.caption->pacer.Invalidate();
+        for (double now : {1000.0, 1100.0, 1200.0}) {
+            StepCaptionMotion(static_cast<LONGLONG>(now * 10000));
+            g_app.caption->pacer.Invalidate();
+            ASSERT_TRUE(PresentCaptionFrameIfDue(window, now));
+            const StripParameters& view = g_app.caption->layered.strip().parameters();
+            EXPECT_EQ(view.viewWidth, g_app.settings.width) << "the view shrank with the window";
+            EXPECT_EQ(view.viewHeight, g_app.settings.height) << "the view shrank with the window";
+            const RECT band = g_app.caption->layered.TextBand();
+            RECT r{};
+            GetWindowRect(window, &r);
+            EXPECT_EQ(r.left, 30 + band.left);
+            EXPECT_EQ(r.top, 200 + band.top);
+            EXPECT_EQ(r.right - r.left, band.right - band.left);
+            EXPECT_EQ(r.bottom - r.top, band.bottom - band.top);
+            if (direction == ScrollDirection::Horizontal) {
+                EXPECT_EQ(r.right - r.left, 1200);
+                EXPECT_LT(r.bottom - r.top, 160 * 2 / 3);
+            } else {
+                EXPECT_EQ(r.bottom - r.top, 700);
+                EXPECT_LT(r.right - r.left, 900 / 2);
+            }
+        }
+    }
+    g_app.settings.direction = ScrollDirection::Horizontal;
 }
 
 TEST_F(CaptionPacingTest, AHiddenCaptionDrawsAndPresentsNothing) {

@@ -97,10 +97,19 @@ void SwitchCaptionToLayeredMode(HWND window) {
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-void DispatchCaptionFrame(HWND window) {
+SIZE CaptionViewSize(HWND window) {
+    // The layered renderer shrinks its window to the band that holds text:
+    // the view is the caption as placed.
+    if (!g_app.caption->renderers.compositionReady) return {g_app.settings.width, g_app.settings.height};
     RECT client{};
     GetClientRect(window, &client);
-    if (client.right < 1 || client.bottom < 1) return;
+    return {client.right, client.bottom};
+}
+
+void DispatchCaptionFrame(HWND window) {
+    const SIZE view = CaptionViewSize(window);
+    if (view.cx < 1 || view.cy < 1) return;
+    RECT client{0, 0, view.cx, view.cy};
     CaptionRenderers& renderers = g_app.caption->renderers;
     if (renderers.compositionReady) {
         CaptionFrame frame = ProgramCaptionFrame(client.right, client.bottom, g_app.captionLayoutDirty);
@@ -121,16 +130,15 @@ void DispatchCaptionFrame(HWND window) {
 
 bool PresentCaptionFrameIfDue(HWND window, double nowMs) {
     if (!IsWindowVisible(window)) return false;  // nobody sees it: no drawing, no present
-    RECT client{};
-    GetClientRect(window, &client);
-    if (client.right < 1 || client.bottom < 1) return false;
+    const SIZE view = CaptionViewSize(window);
+    if (view.cx < 1 || view.cy < 1) return false;
     Caption& caption = *g_app.caption;
     FramePicture picture;
     picture.position = static_cast<long>(std::floor(caption.motion.scrollOffset));
     picture.x = g_app.settings.x;
     picture.y = g_app.settings.y;
-    picture.width = client.right;
-    picture.height = client.bottom;
+    picture.width = view.cx;
+    picture.height = view.cy;
     picture.contentChanged = g_app.captionStripDirty || g_app.captionLayoutDirty;
     // The composition renderer's present waits for the screen itself.
     const double interval = caption.renderers.compositionReady ? 0.0 : TargetRefreshIntervalMs();

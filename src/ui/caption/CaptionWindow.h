@@ -18,6 +18,9 @@ void SwitchCaptionToLayeredMode(HWND window);
 
 // Draws one frame with the active renderer.
 void DispatchCaptionFrame(HWND window);
+// The size of the caption's view: as placed, whatever size the layered
+// renderer gives its window.
+SIZE CaptionViewSize(HWND window);
 
 // The clock's frame at `nowMs` (performance counter, milliseconds): handed to
 // the renderer only when the window is shown, the picture would change and,

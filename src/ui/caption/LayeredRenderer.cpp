@@ -188,7 +188,6 @@ void LayeredCaptionRenderer::TakeOver() {
     base_ = std::move(shown_);
     shown_ = std::move(pending_);
     tiles_.clear();
-    wholePresentDue_ = true;
 }
 
 // A tile that held the end of what was measured lacks what is measured now.
@@ -329,7 +328,6 @@ bool LayeredCaptionRenderer::ComposeFrame(CaptionFrame& frame) {
     if (width < 1 || height < 1 || !frame.source) return false;
     if (!backBuffer_.valid() || backBuffer_.width() != width || backBuffer_.height() != height) {
         if (!backBuffer_.Create(width, height)) return false;
-        wholePresentDue_ = true;
     } else {
         backBuffer_.Clear();
     }
@@ -380,30 +378,17 @@ bool LayeredCaptionRenderer::RenderFrame(HWND window, CaptionFrame& frame) {
     const bool composed = ComposeFrame(frame);
     bool shown = false;
     if (composed) {
-        POINT destination = frame.position;
-        SIZE size{frame.width, frame.height};
-        POINT source{0, 0};
+        // Outside the band that holds text every frame is transparent: the
+        // window is only as large as the band, which costs a fraction of the
+        // whole view's pixels at every present.
+        RECT band = TextBand();
+        if (band.right <= band.left || band.bottom <= band.top) band = {0, 0, frame.width, frame.height};
+        POINT destination{frame.position.x + band.left, frame.position.y + band.top};
+        SIZE size{band.right - band.left, band.bottom - band.top};
+        POINT source{band.left, band.top};
         BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        // Outside the band that holds text every frame is transparent, as
-        // the last whole present left it: only the band goes to the screen.
-        const bool whole = wholePresentDue_ || frame.position.x != presentedAt_.x ||
-                           frame.position.y != presentedAt_.y;
-        const RECT band = TextBand();
-        UPDATELAYEREDWINDOWINFO info{};
-        info.cbSize = sizeof(info);
-        info.hdcDst = screen;
-        info.pptDst = &destination;
-        info.psize = &size;
-        info.hdcSrc = backBuffer_.dc();
-        info.pptSrc = &source;
-        info.pblend = &blend;
-        info.dwFlags = ULW_ALPHA;
-        info.prcDirty = whole ? nullptr : &band;
-        shown = UpdateLayeredWindowIndirect(window, &info) != FALSE;
-        if (shown) {
-            wholePresentDue_ = false;
-            presentedAt_ = frame.position;
-        }
+        shown = UpdateLayeredWindow(window, screen, &destination, &size, backBuffer_.dc(), &source, 0, &blend,
+                                    ULW_ALPHA) != FALSE;
     }
     ReleaseDC(nullptr, screen);
     return shown;

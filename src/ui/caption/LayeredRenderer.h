@@ -73,6 +73,4 @@ private:
     std::unique_ptr<Strip> pending_;  // a newer list or font, measured while shown_ plays
     std::unique_ptr<Strip> base_;     // the strip shown before, lending its sizes while shown_ is measured
     std::map<int, std::unique_ptr<DibSurface>> tiles_;
-    bool wholePresentDue_ = true;
-    POINT presentedAt_{};
 };
