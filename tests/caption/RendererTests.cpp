@@ -16,6 +16,11 @@
 #include "ui/caption/DibSurface.h"
 #include "ui/caption/CaptionText.h"
 #include "platform/WinHandles.h"
+#include "TestFolder.h"
+#include "commands/ListStore.h"
+#include "core/list/DisplayText.h"
+
+#include <chrono>
 
 #include <algorithm>
 #include <vector>
@@ -343,6 +348,42 @@ TEST_F(RendererTest, EditsAnywhereInTheListKeepTheSizesOfEveryOtherEntry) {
     ComposeAt(0);
     EXPECT_EQ(renderer_.textsMeasured(), 4u) << "more than the edited and the inserted entry were measured";
     EXPECT_TRUE(SameLayout(renderer_.strip(), FullLayout()));
+}
+
+TEST_F(RendererTest, AHugeNameShowsCutWithAnEllipsisAndIsSavedWhole) {
+    const std::wstring huge = std::wstring(4194304, L'名') + L"尾";
+    const std::wstring cut = std::wstring(kCaptionTextLimit, L'名') + L"\x2026";
+    g_app.list = {{huge, L"100元"}, {L"张三", L"5元"}};
+    g_app.paused = false;
+    const auto started = std::chrono::steady_clock::now();
+    ComposeAt(0);
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count(), 1.0);
+    EXPECT_EQ(ProgramCaptionSource().Entry(0).first, cut);
+
+    // The end of the name in view: exactly the picture of the cut name, ellipsis and all.
+    const int nameEnd = renderer_.strip().Place(0).nameX + renderer_.strip().Place(0).name.width;
+    ComposeAt(1700 - nameEnd);
+    const std::vector<uint32_t> shown(renderer_.backBuffer().pixels(), renderer_.backBuffer().pixels() + 1920 * 128);
+    EXPECT_GT(CountAlpha(1600, 1700, Visible), 20);
+    g_app.list[0].name = cut;
+    g_app.captionStripDirty = true;
+    ComposeAt(1700 - nameEnd);
+    EXPECT_TRUE(std::equal(shown.begin(), shown.end(), renderer_.backBuffer().pixels()));
+    g_app.list[0].name = std::wstring(kCaptionTextLimit, L'名');  // no ellipsis: a different end
+    g_app.captionStripDirty = true;
+    ComposeAt(1700 - nameEnd);
+    EXPECT_FALSE(std::equal(shown.begin(), shown.end(), renderer_.backBuffer().pixels()));
+    g_app.paused = true;
+
+    // The list file keeps every character.
+    TestFolder folder;
+    g_app.listPath = folder.File(L"donations.txt");
+    g_app.list[0].name = huge;
+    SaveDonationList();
+    ASSERT_TRUE(g_app.listSaved);
+    const std::string file = ReadBytes(g_app.listPath);
+    EXPECT_GT(file.size(), 4194304u * 3);
+    EXPECT_NE(file.find("\xe5\x90\x8d\xe5\xb0\xbe,100"), std::string::npos) << "the name's end is not in the file";
 }
 
 TEST_F(RendererTest, ANewFontOnAShortListOrWhilePausedTakesEffectAtOnce) {
