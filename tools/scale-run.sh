@@ -3,12 +3,14 @@
 # panel shows, how long from Ctrl+Alt+P until the caption's text is on the
 # screen, how long an entry typed meanwhile takes to reach donations.txt, and
 # the program's peak memory. One line per figure: "name value unit".
-#   tools/scale-run.sh [VELMARO_EXE] [ENTRIES]
+# A third argument puts a name of that many characters first in the list.
+#   tools/scale-run.sh [VELMARO_EXE] [ENTRIES] [FIRST_NAME_LENGTH]
 set -u
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 ROOT=$(cd "$HERE/.." && pwd)
 EXE=$(realpath "${1:-$ROOT/build/velmaro.exe}")
 COUNT="${2:-1000000}"
+FIRST_NAME="${3:-0}"
 WINE_RUN="$HERE/wine-run"
 STATE="$ROOT/build/scale-run-wine"
 source "$ROOT/tests/app/real-program.sh"
@@ -17,6 +19,7 @@ join_wine_session
 RUN_DIR=$(new_run_folder scale)
 {
   printf '\xef\xbb\xbf# name,amount\n'
+  [ "$FIRST_NAME" -gt 0 ] && python3 -c "import sys; sys.stdout.write('名' * $FIRST_NAME + ',100元\\n')"
   awk -v n="$COUNT" 'BEGIN { for (i = 1; i <= n; i++) printf "捐赠人%d,%d元\n", i, 100 + i % 9000 }'
 } > "$RUN_DIR/donations.txt"
 # The caption along the bottom of the screen; it enters from the right, where
