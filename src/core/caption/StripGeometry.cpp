@@ -22,10 +22,11 @@ StripParameters StripParametersOf(ScrollDirection direction, const CaptionConten
 
 void StripGeometry::Reset(const StripParameters& parameters) {
     parameters_ = parameters;
-    widths_.clear();
-    starts_.clear();
-    widths_.shrink_to_fit();
-    starts_.shrink_to_fit();
+    // Exactly the entries' room: a long list's sizes are its caption's largest part.
+    widths_ = {};
+    starts_ = {};
+    widths_.reserve(parameters_.entryCount);
+    if (horizontal()) starts_.reserve(parameters_.entryCount);
     end_ = FirstX();
     bandSet_ = false;
     bandStart_ = bandEnd_ = 0;
@@ -49,7 +50,6 @@ void StripGeometry::Widen(int start, int end) {
 bool StripGeometry::Add(EntryWidths widths) {
     if (complete()) return false;
     const size_t index = widths_.size();
-    if (widths_.capacity() == 0) widths_.reserve(std::min<size_t>(parameters_.entryCount, 4096));
     widths_.push_back(widths);
     const int gap = parameters_.nameAmountGap;
     if (horizontal()) {
