@@ -7,6 +7,7 @@
 
 #include "SameLayout.h"
 #include "core/caption/CaptionLayout.h"
+#include "core/caption/KeptSizes.h"
 #include "core/caption/StripGeometry.h"
 #include "core/list/DisplayText.h"
 
@@ -135,6 +136,48 @@ TEST(CaptionEntryKey, EqualForTheSameShownTextsAndDifferentOtherwise) {
     for (int i = 0; i < 20000; ++i) keys.push_back(CaptionEntryKey(L"捐赠人" + std::to_wstring(i), L"100元", 0));
     std::sort(keys.begin(), keys.end());
     EXPECT_EQ(std::adjacent_find(keys.begin(), keys.end()), keys.end());
+}
+
+}  // namespace
+
+namespace {
+
+// How many entries of `now` find no kept sizes in `before`, and whether
+// every one found has the same key.
+size_t Misses(const std::vector<uint64_t>& before, const std::vector<uint64_t>& now) {
+    KeptSizesSearch search;
+    size_t misses = 0;
+    for (size_t i = 0; i < now.size(); ++i) {
+        const size_t kept = FindKeptEntry(before, before.size(), now.size(), i, now[i], search);
+        if (kept == kNoKeptEntry) {
+            ++misses;
+        } else {
+            EXPECT_EQ(before[kept], now[i]) << "entry " << i << " kept another's sizes";
+        }
+    }
+    return misses;
+}
+
+TEST(KeptSizes, OnlyNewTextsAreMeasuredAfterTheUsualEdits) {
+    std::vector<uint64_t> list;
+    for (uint64_t i = 0; i < 20000; ++i) list.push_back(i * 2654435761ull + 7);
+    std::vector<uint64_t> edited = list;
+    edited.push_back(1);  // appended
+    EXPECT_EQ(Misses(list, edited), 1u);
+    edited = list;
+    edited[500] = 2;  // one edited
+    edited.erase(edited.begin() + 9000);  // one removed
+    edited.insert(edited.begin() + 12000, 3);  // one inserted
+    EXPECT_EQ(Misses(list, edited), 2u);
+    edited = list;
+    edited.erase(edited.begin() + 100, edited.begin() + 1100);  // a block of 1,000 removed
+    edited.erase(edited.begin() + 5000, edited.begin() + 5020);
+    EXPECT_EQ(Misses(list, edited), 0u);
+    edited = list;
+    edited.insert(edited.begin(), 30000, 4);  // a large block in front (an import of many equal rows)
+    EXPECT_EQ(Misses(list, edited), 30000u) << "the entries behind the block were not found";
+    EXPECT_EQ(Misses(std::vector<uint64_t>(list.begin(), list.begin() + 5000), list), 15000u)
+        << "only the part measured before can lend sizes";
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "core/caption/KeptSizes.h"
 #include "core/caption/MotionMath.h"
 #include "core/caption/StripTiles.h"
 #include "platform/WinHandles.h"
@@ -24,8 +25,7 @@ struct LayeredCaptionRenderer::Strip {
     COLORREF textColor = 0;
     COLORREF amountColor = 0;
     size_t measuredTexts = 0;  // by the engine; the rest were kept from before
-    size_t cursor = 0;         // in the strip it keeps sizes from: after the last one kept
-    bool lastKept = true;      // whether the entry before kept its size
+    KeptSizesSearch search;    // where its sizes were last found in the strip it keeps them from
 
     bool Covers(int length) const { return geometry.complete() || geometry.MeasuredLength() >= length; }
     size_t bytes() const { return geometry.bytes() + keys.capacity() * sizeof(uint64_t); }
@@ -43,37 +43,7 @@ constexpr size_t kShortList = 256;
 // Whether a box meets [from, to) along the scroll axis.
 bool BoxMeets(int start, int length, int from, int to) { return start < to && start + length > from && length > 0; }
 
-// How many entries past the expected one a kept size is looked for: a few
-// for every entry, many where the last one was kept and this one is not
-// (a block of rows removed there).
-constexpr size_t kKeptLookahead = 8;
-constexpr size_t kKeptSearch = 4096;
-
 }  // namespace
-
-// The widths the strip this one follows measured for the same texts, if it
-// has them. Equal keys mean equal texts, so any match is right; the search
-// only decides how often one is found: after the last kept entry or further
-// on (entries edited, inserted or removed there), or as far from the end as
-// before (a block inserted or removed in front).
-bool LayeredCaptionRenderer::KeptWidths(Strip& strip, const Strip& base, uint64_t key, EntryWidths& widths) {
-    const size_t measured = base.geometry.measured();
-    const auto keep = [&](size_t at) {
-        if (at >= measured || base.keys[at] != key) return false;
-        widths = base.geometry.widths(at);
-        strip.cursor = at + 1;
-        return true;
-    };
-    const size_t reach = strip.lastKept ? kKeptSearch : kKeptLookahead;
-    for (size_t ahead = 0; ahead <= reach && strip.cursor + ahead < measured; ++ahead) {
-        if (keep(strip.cursor + ahead)) return strip.lastKept = true;
-    }
-    const long long shifted = static_cast<long long>(strip.geometry.measured()) +
-                              static_cast<long long>(base.geometry.entryCount()) -
-                              static_cast<long long>(strip.geometry.entryCount());
-    strip.lastKept = shifted >= 0 && keep(static_cast<size_t>(shifted));
-    return strip.lastKept;
-}
 
 // Measures the strip's next entry, or keeps its widths from `base`.
 void LayeredCaptionRenderer::MeasureNext(Strip& strip, Strip* base, const CaptionSource& source, HDC dc) {
@@ -81,7 +51,12 @@ void LayeredCaptionRenderer::MeasureNext(Strip& strip, Strip* base, const Captio
     const size_t index = g.measured();
     const uint64_t key = source.EntryKey(index);
     EntryWidths widths;
-    if (!base || !KeptWidths(strip, *base, key, widths)) {
+    const size_t kept = base ? FindKeptEntry(base->keys, base->geometry.entryCount(), g.entryCount(), index, key,
+                                             strip.search)
+                             : kNoKeptEntry;
+    if (kept != kNoKeptEntry) {
+        widths = base->geometry.widths(kept);
+    } else {
         const CaptionEntryText text = source.Entry(index);
         widths.name = strip.text.Measure(dc, text.first, CaptionRunKind::Name).width;
         widths.amount = strip.text.Measure(dc, text.second, CaptionRunKind::Amount).width;

@@ -57,7 +57,6 @@ private:
     void StartStrip(const CaptionFrame& frame);
     void Measure(const CaptionFrame& frame);
     void TakeOver();
-    static bool KeptWidths(Strip& strip, const Strip& base, uint64_t key, EntryWidths& widths);
     void MeasureNext(Strip& strip, Strip* base, const CaptionSource& source, HDC dc);
     bool ShownMatchesSourceInView(const CaptionFrame& frame) const;
     int NeededLength(const CaptionFrame& frame) const;
