@@ -76,13 +76,24 @@ void BenchTileBuild() {
         FillBenchList(count);
         OffscreenCaption caption;
         if (!caption.Frame(1920, 128, 0)) return;
-        // Layouts, strip and tiles from nothing, as after a font change.
-        const double build = MedianMs(5, [&](int) {
+        // Sizes, strip and tiles from nothing, as after a font change.
+        const double build = MedianMs(5, [&](int run) {
+            g_app.settings.fontSize = run % 2 == 0 ? 36 : 35;
+            caption.stale = true;
+            caption.Frame(1920, 128, 100.0f);
+        });
+        g_app.settings.fontSize = 35;
+        caption.stale = true;
+        caption.Frame(1920, 128, 100.0f);
+        // The same font again: every entry keeps its sizes.
+        const double warm = MedianMs(5, [&](int) {
             caption.stale = true;
             caption.Frame(1920, 128, 100.0f);
         });
         std::snprintf(name, sizeof(name), "composition_rebuild_and_tiles_%zu", count);
         PrintFigure(name, build, "ms");
+        std::snprintf(name, sizeof(name), "composition_rebuild_warm_%zu", count);
+        PrintFigure(name, warm, "ms");
         std::snprintf(name, sizeof(name), "composition_tiles_%zu", count);
         PrintFigure(name, static_cast<double>(caption.renderer->tileCount()), "tiles");
     }

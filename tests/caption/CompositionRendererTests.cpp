@@ -333,3 +333,70 @@ TEST(CompositionOutcome, FollowsTheFailureRules) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every position and size of two strips, compared.
+testing::AssertionResult SameStrip(const CompositionStrip& a, const CompositionStrip& b) {
+    if (a.entries.size() != b.entries.size() || a.stripWidth != b.stripWidth || a.stripHeight != b.stripHeight ||
+        a.cycleLength != b.cycleLength || a.lineHeight != b.lineHeight) {
+        return testing::AssertionFailure() << "the strips differ in size";
+    }
+    for (size_t i = 0; i < a.entries.size(); ++i) {
+        const CompositionEntry& e = a.entries[i];
+        const CompositionEntry& f = b.entries[i];
+        if (e.name.x != f.name.x || e.name.y != f.name.y || e.name.width != f.name.width ||
+            e.amount.x != f.amount.x || e.amount.width != f.amount.width || e.separatorX != f.separatorX) {
+            return testing::AssertionFailure() << "entry " << i << " differs";
+        }
+    }
+    return testing::AssertionSuccess();
+}
+
+TEST_F(CompositionTest, AListChangeMeasuresOnlyItsNewTextsAndLaysOutAsAFreshStrip) {
+    ManyEntries(source_, 3000);
+    MarkStale();
+    ASSERT_TRUE(Render(1920, 128, 100.0f));
+    EXPECT_EQ(renderer_->textsMeasured(), 6000u);
+    source_.content.entries.push_back({L"新捐赠人", L"88888元"});
+    source_.content.entries.erase(source_.content.entries.begin() + 40);
+    source_.content.entries[7].second = L"7元";
+    MarkStale();
+    ASSERT_TRUE(Render(1920, 128, 100.0f));
+    EXPECT_EQ(renderer_->textsMeasured(), 4u) << "entries that kept their texts were measured again";
+
+    auto fresh = std::make_unique<CompositionCaptionRenderer>(std::make_unique<OffscreenPresenter>());
+    ASSERT_TRUE(fresh->Initialise(nullptr));
+    CaptionFrame frame;
+    frame.source = &source_;
+    frame.width = 1920;
+    frame.height = 128;
+    frame.scrollOffset = 100.0f;
+    ASSERT_TRUE(fresh->RenderFrame(nullptr, frame));
+    EXPECT_TRUE(SameStrip(renderer_->strip(), fresh->strip()));
+    fresh->Release();
+
+    // A new font measures everything again.
+    source_.look.style.emPixels = 40.0f;
+    MarkStale();
+    ASSERT_TRUE(Render(1920, 128, 100.0f));
+    EXPECT_EQ(renderer_->textsMeasured(), 6000u);
+}
+
+TEST_F(CompositionTest, OnlyTheEntriesInViewHoldTextLayouts) {
+    ManyEntries(source_, 3000);
+    renderer_->AllowTiles(false);
+    MarkStale();
+    ASSERT_TRUE(Render(1920, 128, 30000.0f));
+    const size_t held = renderer_->heldLayouts();
+    EXPECT_GT(held, 3u);
+    EXPECT_LT(held, 60u) << "layouts are held for entries out of view";
+    const int draws = renderer_->lastFrame().textDraws;
+    // A little further on: the same few, and a picture drawn from them.
+    ASSERT_TRUE(Render(1920, 128, 30003.0f));
+    EXPECT_LE(renderer_->heldLayouts(), held + 2);
+    EXPECT_NEAR(renderer_->lastFrame().textDraws, draws, 6);
+    EXPECT_GT(Count([](uint32_t p) { return Alpha(p) > 200; }), 500);
+}
+
+}  // namespace

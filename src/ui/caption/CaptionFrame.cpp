@@ -27,14 +27,6 @@ public:
 
 }  // namespace
 
-CaptionContent CaptionSource::Content() const {
-    CaptionContent content = Common();
-    const size_t count = EntryCount();
-    content.entries.reserve(count);
-    for (size_t i = 0; i < count; ++i) content.entries.push_back(Entry(i));
-    return content;
-}
-
 const CaptionSource& ProgramCaptionSource() {
     static const LiveCaptionSource source;  // holds no state: it reads the live record when asked
     return source;

@@ -28,9 +28,6 @@ public:
     virtual CaptionEntryText Entry(size_t index) const = 0;
     // Equal for entries that show the same texts (see CaptionEntryKey).
     virtual uint64_t EntryKey(size_t index) const = 0;
-
-    // Everything at once, for a renderer that lays out its whole strip.
-    CaptionContent Content() const;
 };
 
 // One frame as the caption window hands it to a renderer. The renderer writes

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/caption/KeptSizes.h"
 #include "core/caption/MotionMath.h"
 #include "ui/caption/composition/DirectCompositionPresenter.h"
 
@@ -61,13 +62,17 @@ void CompositionCaptionRenderer::Release() {
     formatPixels_ = 0;
     formatBold_ = false;
     ReleaseStrip();
+    sizes_ = CompositionSizes{};
+    entryKeys_ = {};
+    sizesValid_ = false;
 }
 
 void CompositionCaptionRenderer::ReleaseStrip() {
     titleLayout_.Reset();
     separatorLayout_.Reset();
     noticeLayout_.Reset();
-    entryLayouts_.clear();
+    frameLayouts_.clear();
+    lastLayouts_.clear();
     strip_ = CompositionStrip{};
     stripValid_ = false;
 }
@@ -132,23 +137,62 @@ RunBox CompositionCaptionRenderer::Measure(const std::wstring& text, ComPtr<IDWr
 
 void CompositionCaptionRenderer::RebuildStrip(CaptionFrame& frame) {
     ReleaseStrip();
-    look_ = frame.source->Look();
-    const CaptionContent content = frame.source->Content();
+    const CaptionSource& source = *frame.source;
+    look_ = source.Look();
+    const CaptionContent common = source.Common();
     CompositionSizes sizes;
-    sizes.title = Measure(content.titlePrefix, titleLayout_);
-    sizes.separator = Measure(content.separator, separatorLayout_);
+    sizes.title = Measure(common.titlePrefix, titleLayout_);
+    sizes.separator = Measure(common.separator, separatorLayout_);
     sizes.emptyNotice = Measure(kEmptyNoticeText, noticeLayout_);
-    sizes.entries.reserve(content.entries.size());
-    entryLayouts_.resize(content.entries.size());
-    for (size_t i = 0; i < content.entries.size(); ++i) {
-        const RunBox name = Measure(content.entries[i].first, entryLayouts_[i].name);
-        const RunBox amount = Measure(content.entries[i].second, entryLayouts_[i].amount);
-        sizes.entries.emplace_back(name, amount);
+    // Sizes measured in the same format are kept for the entries whose texts they measured.
+    static const std::vector<uint64_t> kNoKeys;
+    const std::vector<uint64_t>& keptKeys = sizesValid_ && look_.style.SameFont(sizesStyle_) ? entryKeys_ : kNoKeys;
+    const size_t count = source.EntryCount();
+    std::vector<uint64_t> keys;
+    keys.reserve(count);
+    sizes.entries.reserve(count);
+    KeptSizesSearch search;
+    measuredTexts_ = 0;
+    for (size_t i = 0; i < count; ++i) {
+        const uint64_t key = source.EntryKey(i);
+        const size_t kept = FindKeptEntry(keptKeys, keptKeys.size(), count, i, key, search);
+        if (kept != kNoKeptEntry) {
+            sizes.entries.push_back(sizes_.entries[kept]);
+        } else {
+            const CaptionEntryText text = source.Entry(i);
+            ComPtr<IDWriteTextLayout> measured;  // only its size is kept
+            const RunBox name = Measure(text.first, measured);
+            const RunBox amount = Measure(text.second, measured);
+            sizes.entries.emplace_back(name, amount);
+            measuredTexts_ += 2;
+        }
+        keys.push_back(key);
     }
-    strip_ = LayoutCompositionStrip(frame.direction, content, sizes, frame.width, frame.height, formatPixels_);
+    strip_ = LayoutCompositionStrip(frame.direction, common, sizes, frame.width, frame.height, formatPixels_);
+    sizes_ = std::move(sizes);
+    entryKeys_ = std::move(keys);
+    sizesStyle_ = look_.style;
+    sizesValid_ = true;
     stripValid_ = true;
     tilesStale_ = true;
     frame.stale = false;
+}
+
+// An entry's layouts, made when it is first drawn and kept while it stays in view.
+const CompositionCaptionRenderer::RunLayouts& CompositionCaptionRenderer::LayoutsFor(const CaptionSource& source,
+                                                                                    size_t index) {
+    auto found = frameLayouts_.find(index);
+    if (found != frameLayouts_.end()) return found->second;
+    RunLayouts& layouts = frameLayouts_[index];
+    auto last = lastLayouts_.find(index);
+    if (last != lastLayouts_.end()) {
+        layouts = std::move(last->second);
+    } else if (index < source.EntryCount()) {
+        const CaptionEntryText text = source.Entry(index);
+        Measure(text.first, layouts.name);
+        Measure(text.second, layouts.amount);
+    }
+    return layouts;
 }
 
 void CompositionCaptionRenderer::DrawLayout(IDWriteTextLayout* layout, float x, float y, COLORREF colour) {
@@ -176,7 +220,8 @@ void CompositionCaptionRenderer::DrawLayout(IDWriteTextLayout* layout, float x, 
 
 // The runs whose boxes meet [from, to) along the scroll axis (strip
 // coordinates), drawn with the strip's origin at (left, top).
-void CompositionCaptionRenderer::DrawRuns(float left, float top, float from, float to) {
+void CompositionCaptionRenderer::DrawRuns(const CaptionSource& source, float left, float top, float from,
+                                          float to) {
     const bool horizontal = strip_.direction == ScrollDirection::Horizontal;
     const auto run = [&](IDWriteTextLayout* layout, const RunBox& box, COLORREF colour) {
         if (Meets(horizontal ? box.x : box.y, horizontal ? box.width : box.height, from, to)) {
@@ -189,7 +234,7 @@ void CompositionCaptionRenderer::DrawRuns(float left, float top, float from, flo
     auto it = std::partition_point(entries.begin(), entries.end(),
                                    [from](const CompositionEntry& e) { return e.axisEnd <= from; });
     for (; it != entries.end() && it->axisStart < to; ++it) {
-        const RunLayouts& layouts = entryLayouts_[static_cast<size_t>(it - entries.begin())];
+        const RunLayouts& layouts = LayoutsFor(source, static_cast<size_t>(it - entries.begin()));
         if (horizontal && it->separatorX >= 0) {
             RunBox separator = strip_.separator;
             separator.x = it->separatorX;
@@ -200,16 +245,16 @@ void CompositionCaptionRenderer::DrawRuns(float left, float top, float from, flo
     }
 }
 
-void CompositionCaptionRenderer::DrawStripDirectly(float x, float y) {
+void CompositionCaptionRenderer::DrawStripDirectly(const CaptionSource& source, float x, float y) {
     const bool horizontal = strip_.direction == ScrollDirection::Horizontal;
     const float at = horizontal ? x : y;
     const float view = static_cast<float>(horizontal ? targetWidth_ : targetHeight_);
     const float length = horizontal ? strip_.stripWidth : strip_.stripHeight;
     if (at + length < -kCullingMargin || at > view + kCullingMargin) return;
-    DrawRuns(x, y, -kCullingMargin - at, view + kCullingMargin - at);
+    DrawRuns(source, x, y, -kCullingMargin - at, view + kCullingMargin - at);
 }
 
-bool CompositionCaptionRenderer::BuildTiles() {
+bool CompositionCaptionRenderer::BuildTiles(const CaptionSource& source) {
     if (!devices_.dc || !target_ || !stripValid_) return false;
     const int tw = std::max(1, static_cast<int>(std::ceil(strip_.stripWidth)));
     const int th = std::max(1, static_cast<int>(std::ceil(strip_.stripHeight)));
@@ -245,7 +290,7 @@ bool CompositionCaptionRenderer::BuildTiles() {
             // tile are drawn into it too, so that no edge of ink is cut at a seam.
             const float from = static_cast<float>(horizontal ? tx : ty);
             const float to = from + static_cast<float>(horizontal ? tile.width : tile.height);
-            DrawRuns(0, 0, from - kCullingMargin, to + kCullingMargin);
+            DrawRuns(source, 0, 0, from - kCullingMargin, to + kCullingMargin);
             if (FAILED(dc.EndDraw())) {
                 failed = true;
                 break;
@@ -292,7 +337,10 @@ bool CompositionCaptionRenderer::RenderFrame(HWND window, CaptionFrame& frame) {
         RebuildStrip(frame);
     }
     frame.scrollOffset = WrapScrollOffset(frame.scrollOffset, strip_.cycleLength);
-    const bool tiled = tilesAllowed_ && BuildTiles();
+    // Layouts live while their entries are drawn: this frame's are made anew or taken from the last.
+    lastLayouts_ = std::move(frameLayouts_);
+    frameLayouts_.clear();
+    const bool tiled = tilesAllowed_ && BuildTiles(*frame.source);
     stats_.tiled = tiled;
 
     ID2D1DeviceContext& dc = *devices_.dc.Get();
@@ -308,9 +356,10 @@ bool CompositionCaptionRenderer::RenderFrame(HWND window, CaptionFrame& frame) {
         if (tiled) {
             BlitTiles(x, y);
         } else {
-            DrawStripDirectly(x, y);
+            DrawStripDirectly(*frame.source, x, y);
         }
     }
+    lastLayouts_.clear();
     switch (OutcomeOf(presenter_->EndFrame(dc))) {
         case FrameOutcome::Presented: return true;
         case FrameOutcome::DeviceLost: Release(); return false;

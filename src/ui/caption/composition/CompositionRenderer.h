@@ -1,13 +1,16 @@
-// The preferred caption renderer: text laid out with DirectWrite once per
+// The preferred caption renderer: text measured with DirectWrite once per
 // strip, pre-drawn with Direct2D into GPU bitmap tiles, and every frame two
 // copies of the tiles placed at the scroll position on a transparent target
 // that the presenter shows (DirectComposition on Windows). Alpha comes from
 // the drawing, so dark outlines and shadows show. A strip too large for the
 // tile budget is drawn directly, only what is within 80 px of the view.
+// Entries keep their measured sizes, not their text layouts: layouts are
+// made for the runs being drawn, and a list change measures only new texts.
 #pragma once
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include <dwrite.h>
@@ -41,6 +44,10 @@ public:
     const GraphicsDevices& devices() const { return devices_; }
     // Tests and the benchmark compare the tiled and the direct drawing.
     void AllowTiles(bool allowed) { tilesAllowed_ = allowed; }
+    // Texts measured for the strip (the rest kept their sizes from before).
+    size_t textsMeasured() const { return measuredTexts_; }
+    // Entries whose text layouts are held: those drawn in the last frame.
+    size_t heldLayouts() const { return frameLayouts_.size(); }
 
 private:
     struct Tile {
@@ -59,11 +66,12 @@ private:
     bool EnsureTextFormat(const CaptionTextStyle& style);
     RunBox Measure(const std::wstring& text, Microsoft::WRL::ComPtr<IDWriteTextLayout>& layout) const;
     void RebuildStrip(CaptionFrame& frame);
-    bool BuildTiles();
+    bool BuildTiles(const CaptionSource& source);
     void ReleaseTiles();
+    const RunLayouts& LayoutsFor(const CaptionSource& source, size_t index);
     void DrawLayout(IDWriteTextLayout* layout, float x, float y, COLORREF colour);
-    void DrawRuns(float left, float top, float from, float to);
-    void DrawStripDirectly(float x, float y);
+    void DrawRuns(const CaptionSource& source, float left, float top, float from, float to);
+    void DrawStripDirectly(const CaptionSource& source, float x, float y);
     void BlitTiles(float x, float y);
     void ReleaseStrip();
 
@@ -91,6 +99,14 @@ private:
     Microsoft::WRL::ComPtr<IDWriteTextLayout> titleLayout_;
     Microsoft::WRL::ComPtr<IDWriteTextLayout> separatorLayout_;
     Microsoft::WRL::ComPtr<IDWriteTextLayout> noticeLayout_;
-    std::vector<RunLayouts> entryLayouts_;
+    // The layouts of the entries drawn in this frame and the one before.
+    std::unordered_map<size_t, RunLayouts> frameLayouts_;
+    std::unordered_map<size_t, RunLayouts> lastLayouts_;
+    // Each entry's sizes and key, kept for the next strip in the same format.
+    CompositionSizes sizes_;
+    std::vector<uint64_t> entryKeys_;
+    CaptionTextStyle sizesStyle_;
+    bool sizesValid_ = false;
+    size_t measuredTexts_ = 0;
     CompositionFrameStats stats_;
 };
