@@ -50,12 +50,12 @@ protected:
     }
 
     // The program's caption laid out whole, in the renderer's font.
-    CaptionStrip FullLayout() const {
+    CaptionStrip FullLayout(int width = 1920, int height = 128) const {
         CaptionTextEngine engine;
         engine.SetStyle(CurrentCaptionTextStyle());
         MemoryDC dc(nullptr);
         CaptionStrip strip = LayoutCaptionStrip(
-            g_app.settings.direction, CaptionContentOf(g_app.settings, g_app.list), 1920, 128,
+            g_app.settings.direction, CaptionContentOf(g_app.settings, g_app.list), width, height,
             [&](const std::wstring& text, CaptionRunKind kind) { return engine.Measure(dc.get(), text, kind); });
         engine.Reset();
         return strip;
@@ -261,6 +261,27 @@ TEST_F(RendererTest, ALongListShowsAtOnceAndIsMeasuredOverFramesToTheFullLayout)
     g_app.captionStripDirty = true;
     ComposeAt(-3000);
     EXPECT_TRUE(std::equal(progressive.begin(), progressive.end(), renderer_.backBuffer().pixels()));
+    g_app.paused = true;
+}
+
+TEST_F(RendererTest, AVerticalListShowsAtOnceAndItsTextBandGrowsWithWhatIsMeasured) {
+    FillSlowList(4000);
+    g_app.list[3500].name = L"一位名字特别特别特别特别长的捐赠人";  // the widest row, measured last
+    g_app.settings.direction = ScrollDirection::Vertical;
+    g_app.paused = false;
+    g_app.caption->motion.scrollOffset = 300.0f;
+    ASSERT_TRUE(ComposeProgramFrame(renderer_, 1920, 1040));
+    EXPECT_LT(renderer_.strip().measured(), 200u);
+    const RECT first = renderer_.TextBand();
+    int frames = 1;
+    while (renderer_.measuring() && frames < 5000) {
+        ASSERT_TRUE(ComposeProgramFrame(renderer_, 1920, 1040));
+        ++frames;
+    }
+    EXPECT_GT(frames, 2);
+    EXPECT_TRUE(SameLayout(renderer_.strip(), FullLayout(1920, 1040)));
+    EXPECT_GT(renderer_.TextBand().right, first.right) << "the widest row did not widen the band";
+    g_app.settings.direction = ScrollDirection::Horizontal;
     g_app.paused = true;
 }
 
