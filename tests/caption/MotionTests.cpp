@@ -25,6 +25,21 @@ TEST(Motion, SpeedIsSixtyTwoAndAHalfPixelsPerSecondPerStep) {
     EXPECT_FLOAT_EQ(PixelsAfter(16, 10, 2.0), 20.0f);  // a screen twice as tall
 }
 
+// A pass over a long list at full speed travels tens of millions of pixels
+// in an evening: every step there is as long as at the start.
+TEST(Motion, StepsDeepIntoALongPassAreAsEvenAsAtItsStart) {
+    const double speed30 = 30 * 62.5 / 1000.0;  // pixels per millisecond
+    for (double start : {0.0, 16777216.0, 134217728.0, 1.0e9}) {
+        double offset = start;
+        for (int i = 0; i < 600; ++i) {
+            const double next = AdvanceScrollOffset(offset, 16.7, 30, 1.0);
+            ASSERT_NEAR(next - offset, 16.7 * speed30, 1e-4) << "a step " << i << " frames after " << start;
+            offset = next;
+        }
+        EXPECT_NEAR(WrapScrollOffset(offset, 1.5e9) - WrapScrollOffset(start, 1.5e9), 600 * 16.7 * speed30, 1e-3);
+    }
+}
+
 TEST(Motion, AStallCountsAtMostFiftyMilliseconds) {
     EXPECT_DOUBLE_EQ(FrameElapsedMs(3 * kFrequency, kFrequency, kFrequency), 2000.0);
     EXPECT_FLOAT_EQ(PixelsAfter(2000.0, 3), PixelsAfter(50.0, 3));

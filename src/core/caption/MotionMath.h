@@ -13,7 +13,9 @@ constexpr double kPixelsPerMsPerSpeed = 0.0625;
 double FrameElapsedMs(LONGLONG now, LONGLONG last, LONGLONG frequency);
 
 // The offset after dt milliseconds (clamped to 0..50) at the given speed and scale.
-float AdvanceScrollOffset(float offset, double dtMs, int speed, double screenScale);
+// Double precision: a long strip's pass reaches tens of millions of pixels,
+// where a float's steps would be pixels wide.
+double AdvanceScrollOffset(double offset, double dtMs, int speed, double screenScale);
 
 // The offset brought into [0, cycle); unchanged when cycle <= 0.
-float WrapScrollOffset(float offset, double cycle);
+double WrapScrollOffset(double offset, double cycle);

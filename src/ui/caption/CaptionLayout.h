@@ -39,7 +39,7 @@ struct CaptionFrame {
     int width = 0;
     int height = 0;
     POINT position{};           // the window's top-left on the screen
-    float scrollOffset = 0.0f;  // pixels travelled in the current pass
+    double scrollOffset = 0.0;  // pixels travelled in the current pass
     bool stale = true;          // content or look changed since the strip was laid out
     bool playing = false;       // a new font's measuring may then spread over frames
 };

@@ -91,6 +91,6 @@ void PauseCaptionMotion() {
 }
 
 void ResetCaptionScroll() {
-    g_app.caption->motion.scrollOffset = 0.0f;
+    g_app.caption->motion.scrollOffset = 0.0;
     if (g_app.caption->window) InvalidateRect(g_app.caption->window, nullptr, FALSE);
 }

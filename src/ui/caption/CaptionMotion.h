@@ -11,7 +11,7 @@
 #include "core/caption/MotionMath.h"
 
 struct CaptionMotion {
-    float scrollOffset = 0.0f;          // pixels travelled in the current pass
+    double scrollOffset = 0.0;          // pixels travelled in the current pass
     std::atomic<long> framePending{0};  // 1 while a posted frame message is unhandled
     UINT timerId = 0;                   // multimedia timer; 0 = none
     ULONGLONG lastTopmostCheck = 0;     // GetTickCount64 of the last topmost check

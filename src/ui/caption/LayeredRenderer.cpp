@@ -153,7 +153,7 @@ void LayeredCaptionRenderer::StartStrip(const CaptionFrame& frame) {
 // How far along the scroll axis the strip must be measured for this frame:
 // the view and the tiles looked ahead of it.
 int LayeredCaptionRenderer::NeededLength(const CaptionFrame& frame) const {
-    const double needed = static_cast<double>(frame.scrollOffset) + (kLookaheadTiles + 1) * kStripTileExtent;
+    const double needed = frame.scrollOffset + (kLookaheadTiles + 1) * kStripTileExtent;
     return static_cast<int>(std::min(needed, 2.0e9));
 }
 
@@ -321,7 +321,7 @@ bool LayeredCaptionRenderer::ComposeFrame(CaptionFrame& frame) {
     // view lies within what is measured, so there is nothing to wrap.
     const bool cycleKnown = g.complete() || !g.horizontal();
     if (cycleKnown) frame.scrollOffset = WrapScrollOffset(frame.scrollOffset, g.cycleLength());
-    const double first = ViewLength() - static_cast<double>(frame.scrollOffset);
+    const double first = ViewLength() - frame.scrollOffset;
     std::map<int, bool> used;
     BlendCopy(*frame.source, first, used);
     if (cycleKnown) BlendCopy(*frame.source, first + g.cycleLength(), used);

@@ -348,7 +348,7 @@ bool CompositionCaptionRenderer::RenderFrame(HWND window, CaptionFrame& frame) {
     dc.Clear(D2D1::ColorF(0, 0, 0, 0));
     dc.SetTransform(D2D1::Matrix3x2F::Identity());
     const bool horizontal = frame.direction == ScrollDirection::Horizontal;
-    const float start = static_cast<float>(horizontal ? frame.width : frame.height) - frame.scrollOffset;
+    const float start = static_cast<float>((horizontal ? frame.width : frame.height) - frame.scrollOffset);
     const float next = start + static_cast<float>(strip_.cycleLength);
     for (float at : {start, next}) {
         const float x = horizontal ? at : 0.0f;
