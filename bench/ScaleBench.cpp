@@ -28,8 +28,10 @@ double ResidentMiB() {
     return static_cast<double>(counters.WorkingSetSize) / 1048576.0;
 }
 
-// A fresh renderer's first composed frame, as after the toggle that starts playback.
+// A fresh renderer's first composed frame, as after the toggle that starts
+// playback for the first time: the caption starts from its edge.
 double FirstFrameMs(LayeredCaptionRenderer& renderer) {
+    g_app.caption->motion.scrollOffset = 0.0;
     bool stale = true;
     const double start = NowMs();
     CaptionFrame frame = ProgramCaptionFrame(1920, 128, stale);
@@ -45,14 +47,14 @@ struct MeasuringFrames {
     int frames = 0;
 };
 
-MeasuringFrames PlayUntilMeasured(LayeredCaptionRenderer& renderer) {
+MeasuringFrames PlayUntilMeasured(LayeredCaptionRenderer& renderer, bool stale = false) {
     MeasuringFrames result;
-    bool stale = false;
-    while (renderer.measuring() && result.frames < 100000) {
+    while ((renderer.measuring() || stale) && result.frames < 100000) {
         const double start = NowMs();
         CaptionFrame frame = ProgramCaptionFrame(1920, 128, stale);
         frame.scrollOffset += 3.0f * static_cast<float>(result.frames);  // playing on meanwhile
         renderer.ComposeFrame(frame);
+        stale = frame.stale;
         result.longestMs = std::max(result.longestMs, NowMs() - start);
         ++result.frames;
     }
@@ -102,6 +104,30 @@ void BenchHugeNames() {
     }
 }
 
+// A list of real Chinese names holds thousands of distinct characters, each
+// measured once per font: a font change while it plays measures them anew.
+void BenchNewGlyphs() {
+    g_app.list.clear();
+    for (int i = 0; i < 3000; ++i) {
+        std::wstring name;
+        for (int k = 0; k < 3; ++k) name += static_cast<wchar_t>(0x4E00 + (i * 3 + k) * 7 % 20000);
+        g_app.list.push_back({name, L"100元"});
+    }
+    LayeredCaptionRenderer renderer;
+    FirstFrameMs(renderer);
+    PlayUntilMeasured(renderer);
+    g_app.settings.fontSize = 43;  // a size nothing has measured yet
+    g_app.caption->font.reset();
+    const double start = NowMs();
+    const MeasuringFrames frames = PlayUntilMeasured(renderer, true);
+    PrintFigure("font_change_9000_new_glyphs_longest_frame", frames.longestMs, "ms");
+    PrintFigure("font_change_9000_new_glyphs_frames_until_measured", frames.frames, "frames");
+    PrintFigure("font_change_9000_new_glyphs_until_measured", NowMs() - start, "ms");
+    renderer.Release();
+    g_app.settings.fontSize = AppSettings{}.fontSize;
+    g_app.caption->font.reset();
+}
+
 }  // namespace
 
 void RunScaleBenchmarks() {
@@ -109,6 +135,7 @@ void RunScaleBenchmarks() {
     g_app.paused = false;  // as after the toggle: the caption plays
     BenchLongLists();
     BenchHugeNames();
+    BenchNewGlyphs();
     g_app.paused = true;
     g_app.list.clear();
     g_app.list.shrink_to_fit();
