@@ -5,9 +5,9 @@
 namespace {
 
 void LayOutHorizontal(CompositionStrip& strip, const CaptionContent& c) {
-    const float gapT = strip.titlePresent ? static_cast<float>(c.nameAmountGap) : 0.0f;
-    const float x0 = strip.title.width + gapT;
-    float x = x0;
+    const double gapT = strip.titlePresent ? c.nameAmountGap : 0;
+    const double x0 = strip.title.width + gapT;
+    double x = x0;
     for (size_t i = 0; i < strip.entries.size(); ++i) {
         CompositionEntry& e = strip.entries[i];
         e.axisStart = x;
@@ -16,48 +16,48 @@ void LayOutHorizontal(CompositionStrip& strip, const CaptionContent& c) {
             x += strip.separator.width;
         }
         e.name.x = x;
-        e.amount.x = x + e.name.width + static_cast<float>(c.nameAmountGap);
+        e.amount.x = x + e.name.width + c.nameAmountGap;
         x += e.width;
         e.axisEnd = x;
     }
-    float total = x;
+    double total = x;
     strip.showsEmptyNotice = strip.entries.empty();
     if (strip.showsEmptyNotice) {
         strip.emptyNotice.x = x0;
         total = x0 + strip.emptyNotice.width;
     }
-    strip.stripWidth = std::max(1.0f, total);
-    strip.stripHeight = static_cast<float>(strip.viewHeight);
-    const float y = (strip.stripHeight - strip.lineHeight) / 2.0f;
+    strip.stripWidth = std::max(1.0, total);
+    strip.stripHeight = strip.viewHeight;
+    const double y = (strip.stripHeight - strip.lineHeight) / 2.0;
     strip.title.y = strip.emptyNotice.y = strip.separator.y = y;
     for (CompositionEntry& e : strip.entries) e.name.y = e.amount.y = y;
-    strip.cycleLength = static_cast<double>(strip.viewWidth) + strip.stripWidth + 80.0;
+    strip.cycleLength = strip.viewWidth + strip.stripWidth + 80.0;
 }
 
 void LayOutVertical(CompositionStrip& strip, const CaptionContent& c, float fontPixels) {
     strip.rowHeight = std::max(34.0f, std::max(18.0f, 0.55f * fontPixels) + strip.lineHeight);
     const int titleRows = strip.titlePresent ? 1 : 0;
     const int rows = std::max(1, static_cast<int>(strip.entries.size()) + titleRows);
-    const float left = static_cast<float>(kVerticalLeftMargin);
+    const double left = kVerticalLeftMargin;
     float widest = std::max(strip.emptyNotice.width, strip.title.width);
     strip.title.x = left;
     strip.title.y = (strip.rowHeight - strip.title.height) / 2.0f;
     for (size_t i = 0; i < strip.entries.size(); ++i) {
         CompositionEntry& e = strip.entries[i];
-        const float top = static_cast<float>(i + titleRows) * strip.rowHeight;
+        const double top = static_cast<double>(i + titleRows) * strip.rowHeight;
         e.axisStart = top;
         e.axisEnd = top + strip.rowHeight;
         e.name.x = left;
         e.name.y = top + (strip.rowHeight - e.name.height) / 2.0f;
-        e.amount.x = left + e.name.width + static_cast<float>(c.nameAmountGap);
+        e.amount.x = left + e.name.width + c.nameAmountGap;
         e.amount.y = top + (strip.rowHeight - e.amount.height) / 2.0f;
         widest = std::max(widest, e.width);
     }
     strip.showsEmptyNotice = strip.entries.empty() && !strip.titlePresent;
     strip.emptyNotice.x = left;
     strip.emptyNotice.y = (strip.rowHeight - strip.emptyNotice.height) / 2.0f;
-    strip.stripWidth = std::max(1.0f, std::min(static_cast<float>(strip.viewWidth), widest + 40.0f));
-    strip.stripHeight = static_cast<float>(rows) * strip.rowHeight;
+    strip.stripWidth = std::max(1.0, std::min(static_cast<double>(strip.viewWidth), widest + 40.0));
+    strip.stripHeight = static_cast<double>(rows) * strip.rowHeight;
     strip.cycleLength = strip.stripHeight;
 }
 

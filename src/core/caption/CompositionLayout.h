@@ -8,9 +8,11 @@
 
 #include "core/caption/CaptionLayout.h"
 
+// Positions are doubles: a long list's strip is hundreds of millions of
+// pixels long, where a float cannot tell neighbouring pixels apart.
 struct RunBox {
-    float x = 0;
-    float y = 0;
+    double x = 0;
+    double y = 0;
     float width = 0;
     float height = 0;
 };
@@ -18,10 +20,10 @@ struct RunBox {
 struct CompositionEntry {
     RunBox name;
     RunBox amount;
-    float separatorX = -1;  // -1 for the first entry
-    float width = 0;        // gap + name width + amount width
-    float axisStart = 0;    // along the scroll axis: separator and entry, or the row
-    float axisEnd = 0;
+    double separatorX = -1;  // -1 for the first entry
+    float width = 0;         // gap + name width + amount width
+    double axisStart = 0;    // along the scroll axis: separator and entry, or the row
+    double axisEnd = 0;
 };
 
 // The measured sizes a layout is made from (width and height of each run).
@@ -44,8 +46,8 @@ struct CompositionStrip {
     std::vector<CompositionEntry> entries;
     float lineHeight = 0;
     float rowHeight = 0;
-    float stripWidth = 1;
-    float stripHeight = 1;
+    double stripWidth = 1;
+    double stripHeight = 1;
     double cycleLength = 1;
 };
 

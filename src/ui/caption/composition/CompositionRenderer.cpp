@@ -19,7 +19,7 @@ D2D1_COLOR_F ColourOf(COLORREF c) {
     return D2D1::ColorF(GetRValue(c) / 255.0f, GetGValue(c) / 255.0f, GetBValue(c) / 255.0f, 1.0f);
 }
 
-bool Meets(float start, float length, float from, float to) { return start + length > from && start < to; }
+bool Meets(double start, double length, double from, double to) { return start + length > from && start < to; }
 
 }  // namespace
 
@@ -220,12 +220,13 @@ void CompositionCaptionRenderer::DrawLayout(IDWriteTextLayout* layout, float x, 
 
 // The runs whose boxes meet [from, to) along the scroll axis (strip
 // coordinates), drawn with the strip's origin at (left, top).
-void CompositionCaptionRenderer::DrawRuns(const CaptionSource& source, float left, float top, float from,
-                                          float to) {
+void CompositionCaptionRenderer::DrawRuns(const CaptionSource& source, double left, double top, double from,
+                                          double to) {
     const bool horizontal = strip_.direction == ScrollDirection::Horizontal;
     const auto run = [&](IDWriteTextLayout* layout, const RunBox& box, COLORREF colour) {
         if (Meets(horizontal ? box.x : box.y, horizontal ? box.width : box.height, from, to)) {
-            DrawLayout(layout, left + box.x, top + box.y, colour);
+            // Only the sum is near the view, where a float is exact enough.
+            DrawLayout(layout, static_cast<float>(left + box.x), static_cast<float>(top + box.y), colour);
         }
     };
     if (strip_.titlePresent) run(titleLayout_.Get(), strip_.title, look_.textColor);
@@ -245,11 +246,11 @@ void CompositionCaptionRenderer::DrawRuns(const CaptionSource& source, float lef
     }
 }
 
-void CompositionCaptionRenderer::DrawStripDirectly(const CaptionSource& source, float x, float y) {
+void CompositionCaptionRenderer::DrawStripDirectly(const CaptionSource& source, double x, double y) {
     const bool horizontal = strip_.direction == ScrollDirection::Horizontal;
-    const float at = horizontal ? x : y;
-    const float view = static_cast<float>(horizontal ? targetWidth_ : targetHeight_);
-    const float length = horizontal ? strip_.stripWidth : strip_.stripHeight;
+    const double at = horizontal ? x : y;
+    const double view = horizontal ? targetWidth_ : targetHeight_;
+    const double length = horizontal ? strip_.stripWidth : strip_.stripHeight;
     if (at + length < -kCullingMargin || at > view + kCullingMargin) return;
     DrawRuns(source, x, y, -kCullingMargin - at, view + kCullingMargin - at);
 }
@@ -288,8 +289,8 @@ bool CompositionCaptionRenderer::BuildTiles(const CaptionSource& source) {
             dc.SetTransform(D2D1::Matrix3x2F::Translation(static_cast<float>(-tx), static_cast<float>(-ty)));
             // Glyphs may reach a little past their run's box: runs near the
             // tile are drawn into it too, so that no edge of ink is cut at a seam.
-            const float from = static_cast<float>(horizontal ? tx : ty);
-            const float to = from + static_cast<float>(horizontal ? tile.width : tile.height);
+            const double from = horizontal ? tx : ty;
+            const double to = from + (horizontal ? tile.width : tile.height);
             DrawRuns(source, 0, 0, from - kCullingMargin, to + kCullingMargin);
             if (FAILED(dc.EndDraw())) {
                 failed = true;
@@ -310,12 +311,12 @@ bool CompositionCaptionRenderer::BuildTiles(const CaptionSource& source) {
     return !tiles_.empty();
 }
 
-void CompositionCaptionRenderer::BlitTiles(float x, float y) {
+void CompositionCaptionRenderer::BlitTiles(double x, double y) {
     const float w = static_cast<float>(targetWidth_);
     const float h = static_cast<float>(targetHeight_);
     for (const Tile& tile : tiles_) {
-        const float left = x + static_cast<float>(tile.x);
-        const float top = y + static_cast<float>(tile.y);
+        const float left = static_cast<float>(x + tile.x);
+        const float top = static_cast<float>(y + tile.y);
         const D2D1_RECT_F destination = D2D1::RectF(std::max(left, 0.0f), std::max(top, 0.0f),
                                                     std::min(left + tile.width, w), std::min(top + tile.height, h));
         if (destination.right <= destination.left || destination.bottom <= destination.top) continue;
@@ -348,11 +349,11 @@ bool CompositionCaptionRenderer::RenderFrame(HWND window, CaptionFrame& frame) {
     dc.Clear(D2D1::ColorF(0, 0, 0, 0));
     dc.SetTransform(D2D1::Matrix3x2F::Identity());
     const bool horizontal = frame.direction == ScrollDirection::Horizontal;
-    const float start = static_cast<float>((horizontal ? frame.width : frame.height) - frame.scrollOffset);
-    const float next = start + static_cast<float>(strip_.cycleLength);
-    for (float at : {start, next}) {
-        const float x = horizontal ? at : 0.0f;
-        const float y = horizontal ? 0.0f : at;
+    const double start = (horizontal ? frame.width : frame.height) - frame.scrollOffset;
+    const double next = start + strip_.cycleLength;
+    for (double at : {start, next}) {
+        const double x = horizontal ? at : 0.0;
+        const double y = horizontal ? 0.0 : at;
         if (tiled) {
             BlitTiles(x, y);
         } else {

@@ -70,9 +70,9 @@ private:
     void ReleaseTiles();
     const RunLayouts& LayoutsFor(const CaptionSource& source, size_t index);
     void DrawLayout(IDWriteTextLayout* layout, float x, float y, COLORREF colour);
-    void DrawRuns(const CaptionSource& source, float left, float top, float from, float to);
-    void DrawStripDirectly(const CaptionSource& source, float x, float y);
-    void BlitTiles(float x, float y);
+    void DrawRuns(const CaptionSource& source, double left, double top, double from, double to);
+    void DrawStripDirectly(const CaptionSource& source, double x, double y);
+    void BlitTiles(double x, double y);
     void ReleaseStrip();
 
     std::unique_ptr<CaptionPresenter> presenter_;
