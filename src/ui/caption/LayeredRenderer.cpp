@@ -72,7 +72,7 @@ bool LayeredCaptionRenderer::ShownMatchesSourceInView(const CaptionFrame& frame)
     const StripGeometry& g = shown_->geometry;
     double offset = frame.scrollOffset;
     if (g.complete() || !g.horizontal()) offset = WrapScrollOffset(frame.scrollOffset, g.cycleLength());
-    const int to = static_cast<int>(offset) + 1;
+    const int to = static_cast<int>(std::min(offset, 2.0e9)) + 1;
     const size_t count = frame.source->EntryCount();
     for (size_t i = g.FirstEntryEndingAfter(to - ViewLength() - 1); i < g.measured(); ++i) {
         if (g.Place(i).axisStart >= to) break;
