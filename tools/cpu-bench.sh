@@ -23,11 +23,7 @@ RUN_DIR=$(new_run_folder cpu)
 chmod -R a+rwX "$RUN_DIR"
 
 start_program "$RUN_DIR" '^Velmaro v'
-# The Wine process itself: its first argument is the program (the wrapper's is bash).
-PID=""
-for p in $(pgrep -f "$RUN_DIR/velmaro.exe"); do
-  case "$(tr '\0' '\n' < "/proc/$p/cmdline" 2>/dev/null | head -n 1)" in *velmaro.exe) PID=$p ;; esac
-done
+PID=$(program_process "$RUN_DIR")
 [ -n "$PID" ] || fail "no velmaro.exe process"
 XPID="${XVFB_PID:-}"
 [ -n "$XPID" ] || XPID=$(pgrep -f "Xvfb.*${DISPLAY}" | head -n 1)

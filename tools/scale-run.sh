@@ -38,10 +38,7 @@ caption_lit() {
 started=$(now)
 start_program "$RUN_DIR" '^Velmaro v'
 echo "panel_shown_${COUNT} $(since "$started") s (2 s of settling included)"
-PID=""
-for p in $(pgrep -f "$RUN_DIR/velmaro.exe"); do
-  case "$(tr '\0' '\n' < "/proc/$p/cmdline" 2>/dev/null | head -n 1)" in *velmaro.exe) PID=$p ;; esac
-done
+PID=$(program_process "$RUN_DIR")
 
 xdotool windowfocus --sync "$WINDOW" 2>/dev/null
 [ "$(caption_lit)" = "1" ] && fail "the caption's area is lit before playback starts"

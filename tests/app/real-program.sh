@@ -31,3 +31,12 @@ start_program() {
   [ -n "$WINDOW" ] || fail "no panel window titled like '$title' appeared"
   sleep 2
 }
+
+# program_process RUN_DIR: the PID of the Wine process running RUN_DIR/velmaro.exe
+# (its first argument is the program; the wrapper's is bash), or nothing.
+program_process() {
+  local p
+  for p in $(pgrep -f "$1/velmaro.exe"); do
+    case "$(tr '\0' '\n' < "/proc/$p/cmdline" 2>/dev/null | head -n 1)" in *velmaro.exe) echo "$p"; return ;; esac
+  done
+}
