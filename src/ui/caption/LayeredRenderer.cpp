@@ -174,6 +174,7 @@ void LayeredCaptionRenderer::DropTilesFrom(int length) {
 // then while the frame's budget lasts; everything when the caption is still
 // (a still picture has no next frame to finish in) or the list is short.
 void LayeredCaptionRenderer::Measure(const CaptionFrame& frame) {
+    if (!pending_ && (!shown_ || shown_->geometry.complete())) return;  // the usual frame: nothing to measure
     const Clock::time_point start = Clock::now();
     const auto withinBudget = [&] {
         return !frame.playing ||
