@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -18,6 +19,17 @@ inline double NowMs() {
     LARGE_INTEGER c{};
     QueryPerformanceCounter(&c);
     return 1000.0 * static_cast<double>(c.QuadPart) / static_cast<double>(frequency);
+}
+
+// Resident memory: Wine reports no private usage, but the working set it does.
+inline double ResidentMiB() {
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof(counters);
+    if (!K32GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                                 sizeof(counters))) {
+        return 0;
+    }
+    return static_cast<double>(counters.WorkingSetSize) / 1048576.0;
 }
 
 template <typename Work>

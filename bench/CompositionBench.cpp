@@ -6,6 +6,7 @@
 // not grow with the list.
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -31,7 +32,7 @@ struct OffscreenCaption {
         renderer = std::make_unique<CompositionCaptionRenderer>(std::move(owned));
     }
 
-    bool Frame(int width, int height, float offset) {
+    bool Frame(int width, int height, double offset) {
         CaptionFrame frame = ProgramCaptionFrame(width, height, stale);
         frame.scrollOffset = offset;
         const bool shown = renderer->RenderFrame(nullptr, frame);
@@ -113,6 +114,41 @@ void BenchAppend() {
     PrintFigure("composition_append_to_10000_until_frame", append, "ms");
 }
 
+// A long list from nothing, as at the first toggle: the first frame, then
+// the frames that measure the rest while the caption plays on, and what the
+// sizes take beyond the list.
+void BenchLongLists() {
+    g_app.settings.direction = ScrollDirection::Horizontal;
+    g_app.paused = false;
+    char name[96];
+    for (size_t count : {10000u, 100000u, 1000000u}) {
+        FillBenchList(count);
+        const double before = ResidentMiB();
+        OffscreenCaption caption;
+        const double start = NowMs();
+        if (!caption.Frame(1920, 128, 0)) return;
+        const double first = NowMs() - start;
+        double longest = 0;
+        int frames = 0;
+        while (caption.renderer->measuring() && frames < 1000000) {
+            const double frameStart = NowMs();
+            caption.Frame(1920, 128, 3.0 * ++frames);
+            longest = std::max(longest, NowMs() - frameStart);
+        }
+        const double after = ResidentMiB();
+        std::snprintf(name, sizeof(name), "composition_first_frame_after_play_%zu", count);
+        PrintFigure(name, first, "ms");
+        std::snprintf(name, sizeof(name), "composition_longest_frame_while_measuring_%zu", count);
+        PrintFigure(name, longest, "ms");
+        std::snprintf(name, sizeof(name), "composition_frames_until_measured_%zu", count);
+        PrintFigure(name, frames, "frames");
+        std::snprintf(name, sizeof(name), "composition_caption_memory_%zu", count);
+        PrintFigure(name, after - before, "MiB");
+        caption.renderer->Release();
+    }
+    g_app.paused = true;
+}
+
 }  // namespace
 
 void RunCompositionBenchmarks() {
@@ -125,5 +161,6 @@ void RunCompositionBenchmarks() {
     BenchFrames("vertical_1920x1040", ScrollDirection::Vertical, 1920, 1040, 1000);
     BenchTileBuild();
     BenchAppend();
+    BenchLongLists();
     g_app.list.clear();
 }

@@ -2,7 +2,6 @@
 // playback starts on a long list or after a huge name, and the memory the
 // caption takes beyond the list itself.
 #include <windows.h>
-#include <psapi.h>
 
 #include <algorithm>
 #include <string>
@@ -16,17 +15,6 @@
 #include "ui/caption/LayeredRenderer.h"
 
 namespace {
-
-// Resident memory: Wine reports no private usage, but the working set it does.
-double ResidentMiB() {
-    PROCESS_MEMORY_COUNTERS_EX counters{};
-    counters.cb = sizeof(counters);
-    if (!K32GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                                 sizeof(counters))) {
-        return 0;
-    }
-    return static_cast<double>(counters.WorkingSetSize) / 1048576.0;
-}
 
 // A fresh renderer's first composed frame, as after the toggle that starts
 // playback for the first time: the caption starts from its edge.

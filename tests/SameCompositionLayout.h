@@ -44,3 +44,17 @@ inline testing::AssertionResult SameCompositionLayout(const CompositionGeometry&
     }
     return testing::AssertionSuccess();
 }
+
+// The full layout of the sizes a strip measured: what it must equal once whole.
+inline CompositionStrip FullLayoutOf(const CompositionGeometry& g, const CaptionContent& common) {
+    const CompositionParameters& p = g.parameters();
+    CompositionSizes sizes;
+    sizes.title = {0, 0, p.title.width, p.title.height};
+    sizes.separator = {0, 0, p.separator.width, p.separator.height};
+    sizes.emptyNotice = {0, 0, p.emptyNotice.width, p.emptyNotice.height};
+    for (size_t i = 0; i < g.measured(); ++i) {
+        const CompositionEntrySizes& e = g.sizes(i);
+        sizes.entries.push_back({RunBox{0, 0, e.name.width, e.name.height}, RunBox{0, 0, e.amount.width, e.amount.height}});
+    }
+    return LayoutCompositionStrip(p.direction, common, sizes, p.viewWidth, p.viewHeight, p.fontPixels);
+}

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "OffscreenPresenter.h"
+#include "SameCompositionLayout.h"
 #include "core/caption/CompositionLayout.h"
 #include "ui/caption/composition/CompositionRenderer.h"
 
@@ -108,11 +109,11 @@ TEST_F(CompositionTest, TheStripStartsAtTheViewWidthMinusTheOffsetAndRepeatsEach
         ASSERT_GE(first, 0) << "nothing drawn at offset " << offset;
         EXPECT_GE(first, x) << offset;
         EXPECT_LE(first, x + 6) << offset;  // the title's first glyph, its side bearing aside
-        EXPECT_LE(last, x + static_cast<int>(std::ceil(renderer_->strip().stripWidth))) << offset;
+        EXPECT_LE(last, x + static_cast<int>(std::ceil(renderer_->strip().stripWidth()))) << offset;
     }
     // One cycle later the picture is the same: the offset wraps into the cycle.
-    const double cycle = renderer_->strip().cycleLength;
-    EXPECT_DOUBLE_EQ(cycle, 1920 + renderer_->strip().stripWidth + 80);
+    const double cycle = renderer_->strip().cycleLength();
+    EXPECT_DOUBLE_EQ(cycle, 1920 + renderer_->strip().stripWidth() + 80);
     ASSERT_TRUE(Render(1920, 128, 700.0f));
     const std::vector<uint32_t> once = pixels_;
     ASSERT_TRUE(Render(1920, 128, static_cast<float>(700.0 + cycle)));
@@ -130,16 +131,16 @@ TEST_F(CompositionTest, AVerticalStripStartsAtTheViewHeightMinusTheOffset) {
             }
         }
     }
-    const CompositionStrip& strip = renderer_->strip();
-    EXPECT_EQ(strip.direction, ScrollDirection::Vertical);
+    const CompositionGeometry& strip = renderer_->strip();
+    EXPECT_EQ(strip.direction(), ScrollDirection::Vertical);
     ASSERT_GE(firstRow, 400);  // y = 600 − 200, then the title centred in its row
-    EXPECT_LE(firstRow, 400 + static_cast<int>(strip.rowHeight));
+    EXPECT_LE(firstRow, 400 + static_cast<int>(strip.rowHeight()));
     // The rows start at x 20.
     const auto [first, last] = InkColumns(0, 800);
     EXPECT_GE(first, 20);
     EXPECT_LE(first, 26);
-    EXPECT_LE(last, static_cast<int>(std::ceil(strip.stripWidth)));
-    EXPECT_DOUBLE_EQ(strip.cycleLength, strip.stripHeight);
+    EXPECT_LE(last, static_cast<int>(std::ceil(strip.stripWidth())));
+    EXPECT_DOUBLE_EQ(strip.cycleLength(), strip.stripHeight());
 }
 
 bool OpaqueBlack(uint32_t p) { return p == 0xFF000000u; }
@@ -170,18 +171,18 @@ TEST_F(CompositionTest, ABlackOutlineAndABlackShadowAreVisible) {
 
 TEST_F(CompositionTest, TheChineseTitleAndNamesHaveInkWhereTheirBoxesAre) {
     ASSERT_TRUE(Render(1920, 128, 1500.0f));
-    const CompositionStrip& strip = renderer_->strip();
+    const CompositionGeometry& strip = renderer_->strip();
     const float x = 1920 - 1500.0f;
     const auto inkIn = [&](const RunBox& box) {
         const auto [first, last] = InkColumns(static_cast<int>(x + box.x), static_cast<int>(x + box.x + box.width));
         return last - first;
     };
-    EXPECT_GT(inkIn(strip.title), static_cast<int>(strip.title.width * 0.8f));
-    ASSERT_EQ(strip.entries.size(), 2u);
-    EXPECT_GT(inkIn(strip.entries[0].name), static_cast<int>(strip.entries[0].name.width * 0.7f));
-    EXPECT_GT(inkIn(strip.entries[1].amount), static_cast<int>(strip.entries[1].amount.width * 0.7f));
+    EXPECT_GT(inkIn(strip.Title()), static_cast<int>(strip.Title().width * 0.8f));
+    ASSERT_EQ(strip.measured(), 2u);
+    EXPECT_GT(inkIn(strip.Place(0).name), static_cast<int>(strip.Place(0).name.width * 0.7f));
+    EXPECT_GT(inkIn(strip.Place(1).amount), static_cast<int>(strip.Place(1).amount.width * 0.7f));
     // The amount is yellow: red and green, no blue.
-    const int ax = static_cast<int>(x + strip.entries[0].amount.x + strip.entries[0].amount.width / 2);
+    const int ax = static_cast<int>(x + strip.Place(0).amount.x + strip.Place(0).amount.width / 2);
     bool yellow = false;
     for (int y = 0; y < Height(); ++y) yellow = yellow || At(ax, y) == 0xFFFFFF00u;
     EXPECT_TRUE(yellow);
@@ -210,10 +211,10 @@ std::vector<int> DifferingColumns(const std::vector<uint32_t>& a, const std::vec
 TEST_F(CompositionTest, ALongStripIsTiledAndAVeryLongOneDrawnDirectlyWithTheSamePixels) {
     ManyEntries(source_, 80);
     ASSERT_TRUE(Render(1920, 128, 4000.0f));
-    const CompositionStrip& strip = renderer_->strip();
-    ASSERT_GT(strip.stripWidth, 30000.0f);
-    ASSERT_LT(strip.stripWidth, 40000.0f);
-    const TilePlan plan = PlanStripTiles(static_cast<int>(std::ceil(strip.stripWidth)), 128,
+    const CompositionGeometry& strip = renderer_->strip();
+    ASSERT_GT(strip.stripWidth(), 30000.0);
+    ASSERT_LT(strip.stripWidth(), 40000.0);
+    const TilePlan plan = PlanStripTiles(static_cast<int>(std::ceil(strip.stripWidth())), 128,
                                          renderer_->devices().dc->GetMaximumBitmapSize());
     ASSERT_TRUE(plan.usable);
     EXPECT_EQ(static_cast<int>(renderer_->tileCount()), plan.columns * plan.rows);
@@ -241,7 +242,8 @@ TEST_F(CompositionTest, ALongStripIsTiledAndAVeryLongOneDrawnDirectlyWithTheSame
         for (int column : columns) {
             const float at = static_cast<float>(column) - x;  // strip coordinates
             bool crossing = false;
-            for (const CompositionEntry& e : strip.entries) {
+            for (size_t i = 0; i < strip.measured(); ++i) {
+                const CompositionEntry e = strip.Place(i);
                 for (const RunBox& box : {e.name, e.amount}) {
                     const bool acrossAnEdge = (box.x < seam && box.x + box.width > seam) ||
                                               (box.x < -x && box.x + box.width > -x);
@@ -256,7 +258,7 @@ TEST_F(CompositionTest, ALongStripIsTiledAndAVeryLongOneDrawnDirectlyWithTheSame
     ManyEntries(source_, 700);
     MarkStale();
     ASSERT_TRUE(Render(1920, 128, 100000.0f));
-    EXPECT_GT(renderer_->strip().stripWidth, 200000.0f);
+    EXPECT_GT(renderer_->strip().stripWidth(), 200000.0);
     EXPECT_FALSE(renderer_->lastFrame().tiled) << "about 100 MB of strip was tiled";
     EXPECT_EQ(renderer_->tileCount(), 0u);
     EXPECT_GT(Count([](uint32_t p) { return Alpha(p) > 200; }), 500);
@@ -267,12 +269,13 @@ TEST_F(CompositionTest, DirectDrawingOnlyDrawsRunsWithinEightyPixelsOfTheView) {
     renderer_->AllowTiles(false);
     const float offset = 20000.0f;
     ASSERT_TRUE(Render(1920, 128, offset));
-    const CompositionStrip& strip = renderer_->strip();
-    const float x = 1920 - offset;
-    const auto meets = [&](float start, float width) { return x + start + width > -80 && x + start < 1920 + 80; };
+    const CompositionGeometry& strip = renderer_->strip();
+    const double x = 1920 - offset;
+    const auto meets = [&](double start, double width) { return x + start + width > -80 && x + start < 1920 + 80; };
     int expected = 0;
-    for (const CompositionEntry& e : strip.entries) {
-        if (e.separatorX >= 0 && meets(e.separatorX, strip.separator.width)) ++expected;
+    for (size_t i = 0; i < strip.measured(); ++i) {
+        const CompositionEntry e = strip.Place(i);
+        if (e.separatorX >= 0 && meets(e.separatorX, strip.Separator().width)) ++expected;
         if (meets(e.name.x, e.name.width)) ++expected;
         if (meets(e.amount.x, e.amount.width)) ++expected;
     }
@@ -285,15 +288,15 @@ TEST_F(CompositionTest, ASizeChangeResizesTheTargetAndRebuildsStripAndTiles) {
     ASSERT_TRUE(Render(1920, 128, 100.0f));
     EXPECT_EQ(presenter_->targetsMade, 1);
     EXPECT_EQ(presenter_->resizes, 0);
-    const double cycle = renderer_->strip().cycleLength;
+    const double cycle = renderer_->strip().cycleLength();
     ASSERT_TRUE(Render(1920, 128, 110.0f));
     EXPECT_EQ(presenter_->resizes, 0);
     ASSERT_TRUE(Render(1600, 160, 120.0f));
     EXPECT_EQ(presenter_->targetsMade, 1);
     EXPECT_EQ(presenter_->resizes, 1);
-    EXPECT_EQ(renderer_->strip().viewWidth, 1600);
-    EXPECT_EQ(renderer_->strip().viewHeight, 160);
-    EXPECT_DOUBLE_EQ(renderer_->strip().cycleLength, cycle - 320);
+    EXPECT_EQ(renderer_->strip().parameters().viewWidth, 1600);
+    EXPECT_EQ(renderer_->strip().parameters().viewHeight, 160);
+    EXPECT_DOUBLE_EQ(renderer_->strip().cycleLength(), cycle - 320);
     EXPECT_TRUE(renderer_->lastFrame().tiled);
     EXPECT_GT(renderer_->lastFrame().textDraws, 0);  // the tiles were drawn again
 }
@@ -336,23 +339,6 @@ TEST(CompositionOutcome, FollowsTheFailureRules) {
 
 namespace {
 
-// Every position and size of two strips, compared.
-testing::AssertionResult SameStrip(const CompositionStrip& a, const CompositionStrip& b) {
-    if (a.entries.size() != b.entries.size() || a.stripWidth != b.stripWidth || a.stripHeight != b.stripHeight ||
-        a.cycleLength != b.cycleLength || a.lineHeight != b.lineHeight) {
-        return testing::AssertionFailure() << "the strips differ in size";
-    }
-    for (size_t i = 0; i < a.entries.size(); ++i) {
-        const CompositionEntry& e = a.entries[i];
-        const CompositionEntry& f = b.entries[i];
-        if (e.name.x != f.name.x || e.name.y != f.name.y || e.name.width != f.name.width ||
-            e.amount.x != f.amount.x || e.amount.width != f.amount.width || e.separatorX != f.separatorX) {
-            return testing::AssertionFailure() << "entry " << i << " differs";
-        }
-    }
-    return testing::AssertionSuccess();
-}
-
 TEST_F(CompositionTest, AListChangeMeasuresOnlyItsNewTextsAndLaysOutAsAFreshStrip) {
     ManyEntries(source_, 3000);
     MarkStale();
@@ -373,7 +359,7 @@ TEST_F(CompositionTest, AListChangeMeasuresOnlyItsNewTextsAndLaysOutAsAFreshStri
     frame.height = 128;
     frame.scrollOffset = 100.0f;
     ASSERT_TRUE(fresh->RenderFrame(nullptr, frame));
-    EXPECT_TRUE(SameStrip(renderer_->strip(), fresh->strip()));
+    EXPECT_TRUE(SameCompositionLayout(renderer_->strip(), FullLayoutOf(fresh->strip(), source_.Common())));
     fresh->Release();
 
     // A new font measures everything again.

@@ -1,21 +1,24 @@
-// The preferred caption renderer: text measured with DirectWrite once per
-// strip, pre-drawn with Direct2D into GPU bitmap tiles, and every frame two
-// copies of the tiles placed at the scroll position on a transparent target
-// that the presenter shows (DirectComposition on Windows). Alpha comes from
-// the drawing, so dark outlines and shadows show. A strip too large for the
-// tile budget is drawn directly, only what is within 80 px of the view.
-// Entries keep their measured sizes, not their text layouts: layouts are
-// made for the runs being drawn, and a list change measures only new texts.
+// The preferred caption renderer: text measured with DirectWrite, pre-drawn
+// with Direct2D into GPU bitmap tiles, and every frame two copies of the
+// tiles placed at the scroll position on a transparent target that the
+// presenter shows (DirectComposition on Windows). Alpha comes from the
+// drawing, so dark outlines and shadows show. A strip too large for the tile
+// budget, or still being measured, is drawn directly: only what is within
+// 80 px of the view.
+// A list of any length: entries keep their measured sizes, not their texts
+// or layouts, and are measured in list order only as far as the view needs
+// before a frame shows; the rest a slice per frame while the caption plays.
+// A new list or font is measured the same way while the strip shown plays
+// on, and a list change measures only its new texts.
 #pragma once
 
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include <dwrite.h>
 
-#include "core/caption/CompositionLayout.h"
+#include "core/caption/CompositionGeometry.h"
 #include "ui/caption/CaptionLayout.h"
 #include "ui/caption/composition/CaptionPresenter.h"
 #include "ui/caption/composition/GraphicsDevices.h"
@@ -38,18 +41,29 @@ public:
     void Release() override;
 
     bool ready() const { return ready_; }
-    const CompositionStrip& strip() const { return strip_; }
+    // The strip the frames show (as far as it is measured).
+    const CompositionGeometry& strip() const;
     const CompositionFrameStats& lastFrame() const { return stats_; }
     size_t tileCount() const { return tiles_.size(); }
     const GraphicsDevices& devices() const { return devices_; }
     // Tests and the benchmark compare the tiled and the direct drawing.
     void AllowTiles(bool allowed) { tilesAllowed_ = allowed; }
-    // Texts measured for the strip (the rest kept their sizes from before).
-    size_t textsMeasured() const { return measuredTexts_; }
+    // Texts measured for the strip shown (the rest kept their sizes from before).
+    size_t textsMeasured() const;
     // Entries whose text layouts are held: those drawn in the last frame.
-    size_t heldLayouts() const { return frameLayouts_.size(); }
+    size_t heldLayouts() const;
+    // What the entries' sizes and keys hold, for every strip kept.
+    size_t entryBytes() const;
+    // True while a new list or font is measured and the old strip still shows.
+    bool restyling() const { return pending_ != nullptr; }
+    // True while any entry is still to be measured.
+    bool measuring() const;
+
+    // How long one frame may spend measuring (milliseconds).
+    static constexpr double kMeasureBudgetMs = 6.0;
 
 private:
+    struct Strip;
     struct Tile {
         Microsoft::WRL::ComPtr<ID2D1Bitmap1> bitmap;
         int x = 0;
@@ -57,23 +71,23 @@ private:
         int width = 0;
         int height = 0;
     };
-    struct RunLayouts {
-        Microsoft::WRL::ComPtr<IDWriteTextLayout> name;
-        Microsoft::WRL::ComPtr<IDWriteTextLayout> amount;
-    };
 
     bool EnsureTarget(int width, int height);
-    bool EnsureTextFormat(const CaptionTextStyle& style);
-    RunBox Measure(const std::wstring& text, Microsoft::WRL::ComPtr<IDWriteTextLayout>& layout) const;
-    void RebuildStrip(CaptionFrame& frame);
+    // Strips and their measuring (CompositionMeasuring.cpp).
+    bool StartStrip(const CaptionFrame& frame);
+    void Measure(CaptionFrame& frame);
+    void MeasureNext(Strip& strip, const Strip* base, const CaptionSource& source);
+    void TakeOver();
+    bool ShownFits(const CaptionFrame& frame) const;
+    bool ShownMatchesSourceInView(const CaptionFrame& frame) const;
+    double NeededLength(const CaptionFrame& frame) const;
+    // Drawing (CompositionDrawing.cpp).
     bool BuildTiles(const CaptionSource& source);
     void ReleaseTiles();
-    const RunLayouts& LayoutsFor(const CaptionSource& source, size_t index);
     void DrawLayout(IDWriteTextLayout* layout, float x, float y, COLORREF colour);
     void DrawRuns(const CaptionSource& source, double left, double top, double from, double to);
     void DrawStripDirectly(const CaptionSource& source, double x, double y);
     void BlitTiles(double x, double y);
-    void ReleaseStrip();
 
     std::unique_ptr<CaptionPresenter> presenter_;
     GraphicsDevices devices_;
@@ -82,10 +96,6 @@ private:
     int targetWidth_ = 0;
     int targetHeight_ = 0;
     Microsoft::WRL::ComPtr<ID2D1Bitmap1> target_;
-    Microsoft::WRL::ComPtr<IDWriteTextFormat> format_;
-    std::wstring formatFace_;
-    float formatPixels_ = 0;
-    bool formatBold_ = false;
     Microsoft::WRL::ComPtr<ID2D1SolidColorBrush> brush_;
     std::vector<Tile> tiles_;
     int tileSetWidth_ = 0;
@@ -93,20 +103,8 @@ private:
     bool tilesStale_ = true;
     bool tilesAllowed_ = true;
 
-    bool stripValid_ = false;
-    CompositionStrip strip_;
-    CaptionLook look_;
-    Microsoft::WRL::ComPtr<IDWriteTextLayout> titleLayout_;
-    Microsoft::WRL::ComPtr<IDWriteTextLayout> separatorLayout_;
-    Microsoft::WRL::ComPtr<IDWriteTextLayout> noticeLayout_;
-    // The layouts of the entries drawn in this frame and the one before.
-    std::unordered_map<size_t, RunLayouts> frameLayouts_;
-    std::unordered_map<size_t, RunLayouts> lastLayouts_;
-    // Each entry's sizes and key, kept for the next strip in the same format.
-    CompositionSizes sizes_;
-    std::vector<uint64_t> entryKeys_;
-    CaptionTextStyle sizesStyle_;
-    bool sizesValid_ = false;
-    size_t measuredTexts_ = 0;
+    std::unique_ptr<Strip> shown_;    // what the frames draw
+    std::unique_ptr<Strip> pending_;  // a newer list or font, measured while shown_ plays
+    std::unique_ptr<Strip> base_;     // the strip shown before, lending its sizes while shown_ is measured
     CompositionFrameStats stats_;
 };
