@@ -141,3 +141,30 @@ TEST(CompositionGeometry, PartlyMeasuredPlacesAreTheFullOnesSaveForTheLineHeight
 }
 
 }  // namespace
+
+namespace {
+
+// A tall run measured deep in a vertical list makes every row taller; the
+// offset that follows keeps the row at the view's top where it was, where
+// the unchanged offset would jump the picture by the growth of every row above.
+TEST(CompositionGeometry, RowsThatGrowWhileMeasuredKeepTheRowInViewInPlace) {
+    const CaptionContent c = CommonWith(true, 10);
+    const CompositionSizes sizes = SizesFor(300, 250);
+    CompositionGeometry g;
+    g.Reset(ParametersOf(ScrollDirection::Vertical, c, sizes, 1920, 1040));
+    for (size_t i = 0; i < 200; ++i) g.Add(EntrySizes(sizes.entries[i]));
+    const double view = 1040;
+    const double offset = view + g.Place(100).axisStart;  // row 100 at the view's top
+    const float before = g.rowHeight();
+    for (size_t i = 200; i < 260; ++i) g.Add(EntrySizes(sizes.entries[i]));
+    ASSERT_GT(g.rowHeight(), before);
+    const auto rowInView = [&](double at, size_t row) { return view - at + g.Place(row).axisStart; };
+    EXPECT_GT(rowInView(offset, 100), 1000.0) << "without the new offset the rows jump";
+    const double kept = OffsetAfterRowsGrew(offset, view, before, g.rowHeight());
+    EXPECT_NEAR(rowInView(kept, 100), 0.0, 1e-6);
+    EXPECT_NEAR(rowInView(kept, 110), 10 * g.rowHeight(), 1e-3);
+    // Before the strip reaches the view's top, nothing has to move.
+    EXPECT_EQ(OffsetAfterRowsGrew(600.0, view, before, g.rowHeight()), 600.0);
+}
+
+}  // namespace

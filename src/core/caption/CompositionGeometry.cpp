@@ -180,3 +180,9 @@ size_t CompositionGeometry::FirstEntryEndingAfter(double from) const {
 size_t CompositionGeometry::bytes() const {
     return sizes_.capacity() * sizeof(CompositionEntrySizes) + checkpoints_.capacity() * sizeof(double);
 }
+
+double OffsetAfterRowsGrew(double offset, double viewLength, float rowBefore, float rowAfter) {
+    // Before the strip's start reaches the view's top nothing above it moves.
+    if (rowBefore <= 0 || rowAfter == rowBefore || offset <= viewLength) return offset;
+    return viewLength + (offset - viewLength) * (static_cast<double>(rowAfter) / rowBefore);
+}

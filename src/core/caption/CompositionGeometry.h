@@ -96,3 +96,8 @@ private:
     float lineHeight_ = 0;
     float widest_ = 0;  // vertical: the widest row
 };
+
+// The offset along a vertical strip, `viewLength` high, that keeps the rows
+// in view where they were after every row grew from `rowBefore` to
+// `rowAfter`: the row at the view's top stays put, the rest grow from it.
+double OffsetAfterRowsGrew(double offset, double viewLength, float rowBefore, float rowAfter);

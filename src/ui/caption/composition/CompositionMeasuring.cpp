@@ -208,9 +208,8 @@ void CompositionCaptionRenderer::Measure(CaptionFrame& frame) {
         // A taller run makes every row taller: the rows in view stay where
         // they were, rather than the strip jumping by the growth of every
         // row above them.
-        const double view = frame.height;
-        if (!g.horizontal() && g.rowHeight() != rowBefore && rowBefore > 0 && frame.scrollOffset > view) {
-            frame.scrollOffset = view + (frame.scrollOffset - view) * (static_cast<double>(g.rowHeight()) / rowBefore);
+        if (!g.horizontal()) {
+            frame.scrollOffset = OffsetAfterRowsGrew(frame.scrollOffset, frame.height, rowBefore, g.rowHeight());
         }
     }
     if (shown_ && shown_->geometry.complete()) base_.reset();
