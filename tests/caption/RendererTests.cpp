@@ -325,6 +325,33 @@ TEST_F(RendererTest, ANewFontShowsAtOnceAtTheStartAndDeepInTheListOnceTheViewIsM
     g_app.paused = true;
 }
 
+// A direction change keeps every entry's sizes, but on a long list even
+// keeping them takes frames: the new direction shows in the next one all
+// the same, never the old strip in a window of the new shape.
+TEST_F(RendererTest, ADirectionChangeOnALongPlayingListShowsInTheNextFrame) {
+    g_app.list.clear();
+    for (int i = 0; i < 300000; ++i) g_app.list.push_back({L"捐赠人" + std::to_wstring(i), L"100元"});
+    ComposeAt(1000);  // still: measured whole
+    ASSERT_FALSE(renderer_.measuring());
+    g_app.paused = false;
+    g_app.settings.direction = ScrollDirection::Vertical;
+    g_app.caption->motion.scrollOffset = 900.0;
+    g_app.captionStripDirty = true;
+    ASSERT_TRUE(ComposeProgramFrame(renderer_, 1920, 1040));
+    EXPECT_EQ(renderer_.strip().direction(), ScrollDirection::Vertical);
+    EXPECT_EQ(renderer_.strip().parameters().viewHeight, 1040);
+    EXPECT_TRUE(renderer_.measuring()) << "300,000 kept sizes took a single frame: the case is not shown";
+    int frames = 1;
+    while (renderer_.measuring() && frames < 5000) {
+        ASSERT_TRUE(ComposeProgramFrame(renderer_, 1920, 1040));
+        ++frames;
+    }
+    EXPECT_EQ(renderer_.textsMeasured(), 0u) << "sizes do not depend on the direction";
+    EXPECT_TRUE(SameLayout(renderer_.strip(), FullLayout(1920, 1040)));
+    g_app.settings.direction = ScrollDirection::Horizontal;
+    g_app.paused = true;
+}
+
 TEST_F(RendererTest, AListChangeWhileMeasuringShowsOnlyEntriesOfTheStripShown) {
     FillSlowList(3000);
     g_app.paused = false;

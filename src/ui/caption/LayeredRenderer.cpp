@@ -4,11 +4,11 @@
 #include <gdiplus.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstring>
 #include <vector>
 
 #include "core/caption/KeptSizes.h"
+#include "core/caption/MeasuringBudget.h"
 #include "core/caption/MotionMath.h"
 #include "core/caption/StripTiles.h"
 #include "platform/WinHandles.h"
@@ -33,12 +33,7 @@ struct LayeredCaptionRenderer::Strip {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 constexpr int kLookaheadTiles = 1;
-// A list this short is measured whole in one frame: its texts cost next to
-// nothing even on a busy machine.
-constexpr size_t kShortList = 256;
 
 // Whether a box meets [from, to) along the scroll axis.
 bool BoxMeets(int start, int length, int from, int to) { return start < to && start + length > from && length > 0; }
@@ -79,6 +74,12 @@ bool LayeredCaptionRenderer::ShownMatchesSourceInView(const CaptionFrame& frame)
         if (i >= count || frame.source->EntryKey(i) != shown_->keys[i]) return false;
     }
     return true;
+}
+
+// Whether the shown strip was laid out for the frame's direction and size.
+bool LayeredCaptionRenderer::ShownFits(const CaptionFrame& frame) const {
+    const StripParameters& p = shown_->geometry.parameters();
+    return p.direction == frame.direction && p.viewWidth == frame.width && p.viewHeight == frame.height;
 }
 
 LayeredCaptionRenderer::LayeredCaptionRenderer() = default;
@@ -170,17 +171,10 @@ void LayeredCaptionRenderer::DropTilesFrom(int length) {
     tiles_.erase(tiles_.lower_bound(length / kStripTileExtent), tiles_.end());
 }
 
-// Measures entries for this frame: what the view needs whatever the time,
-// then while the frame's budget lasts; everything when the caption is still
-// (a still picture has no next frame to finish in) or the list is short.
+// Measures entries for this frame, as far as its budget allows.
 void LayeredCaptionRenderer::Measure(const CaptionFrame& frame) {
     if (!pending_ && (!shown_ || shown_->geometry.complete())) return;  // the usual frame: nothing to measure
-    const Clock::time_point start = Clock::now();
-    const auto withinBudget = [&] {
-        return !frame.playing ||
-               std::chrono::duration<double, std::milli>(Clock::now() - start).count() < kMeasureBudgetMs;
-    };
-    const auto whole = [&](const Strip& strip) { return strip.geometry.entryCount() <= kShortList || !frame.playing; };
+    const MeasuringBudget budget(frame.playing);
     const CaptionSource& source = *frame.source;
     const int needed = NeededLength(frame);
     MemoryDC dc(nullptr);
@@ -189,20 +183,22 @@ void LayeredCaptionRenderer::Measure(const CaptionFrame& frame) {
         Strip& next = *pending_;
         Strip* base = shown_ && shown_->style.SameFont(next.style) ? shown_.get() : nullptr;
         // Without a strip that can show the view as it now is, the frame waits for this one.
-        const bool mustShow = !shown_ || !shown_->Covers(needed) || !ShownMatchesSourceInView(frame);
-        // A new font shows as soon as the view is measured; a list change,
-        // which keeps most sizes and so costs little, once it is whole.
+        const bool mustShow =
+            !shown_ || !ShownFits(frame) || !shown_->Covers(needed) || !ShownMatchesSourceInView(frame);
         const auto ready = [&] {
-            return next.geometry.complete() || (next.Covers(needed) && (!base || mustShow));
+            return NewStripReady(next.geometry.complete(), next.Covers(needed), base != nullptr, mustShow);
         };
-        while (!ready() && (whole(next) || mustShow || withinBudget())) MeasureNext(next, base, source, dc.get());
+        while (!ready() && (budget.Whole(next.geometry.entryCount()) || mustShow || budget.TimeLeft())) {
+            MeasureNext(next, base, source, dc.get());
+        }
         if (ready()) TakeOver();
     }
     if (!pending_ && shown_ && !shown_->geometry.complete()) {
         Strip& strip = *shown_;
         Strip* base = base_ && base_->style.SameFont(strip.style) ? base_.get() : nullptr;
         const int before = strip.geometry.MeasuredLength();
-        while (!strip.geometry.complete() && (whole(strip) || !strip.Covers(needed) || withinBudget())) {
+        while (!strip.geometry.complete() &&
+               (budget.Whole(strip.geometry.entryCount()) || !strip.Covers(needed) || budget.TimeLeft())) {
             MeasureNext(strip, base, source, dc.get());
         }
         if (strip.geometry.MeasuredLength() != before) DropTilesFrom(before);

@@ -48,9 +48,6 @@ public:
     // True while any entry is still to be measured.
     bool measuring() const;
 
-    // How long one frame may spend measuring (milliseconds).
-    static constexpr double kMeasureBudgetMs = 6.0;
-
 private:
     struct Strip;
 
@@ -58,6 +55,7 @@ private:
     void Measure(const CaptionFrame& frame);
     void TakeOver();
     void MeasureNext(Strip& strip, Strip* base, const CaptionSource& source, HDC dc);
+    bool ShownFits(const CaptionFrame& frame) const;
     bool ShownMatchesSourceInView(const CaptionFrame& frame) const;
     int NeededLength(const CaptionFrame& frame) const;
     DibSurface* Tile(const CaptionSource& source, int index);

@@ -1,14 +1,13 @@
 // The composition renderer's strips: made from the source, measured in list
 // order as far as each frame needs, and shown once they can show the view.
 #include <algorithm>
-#include <chrono>
 
+#include "core/caption/MeasuringBudget.h"
 #include "core/caption/MotionMath.h"
 #include "ui/caption/composition/CompositionStrip.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 using Microsoft::WRL::ComPtr;
 
 constexpr wchar_t kLocale[] = L"zh-cn";
@@ -16,9 +15,6 @@ constexpr float kLayoutWidth = 100000.0f;
 constexpr float kLayoutHeight = 10000.0f;
 // What is measured ahead of the view before a frame shows.
 constexpr double kLookahead = 1024.0;
-// A list this short is measured whole in one frame: its texts cost next to
-// nothing even on a busy machine.
-constexpr size_t kShortList = 256;
 
 ComPtr<IDWriteTextFormat> MakeFormat(IDWriteFactory& dwrite, const CaptionTextStyle& style) {
     ComPtr<IDWriteTextFormat> format;
@@ -168,17 +164,10 @@ void CompositionCaptionRenderer::TakeOver() {
     ReleaseTiles();
 }
 
-// Measures entries for this frame: what the view needs whatever the time,
-// then while the frame's budget lasts; everything when the caption is still
-// (a still picture has no next frame to finish in) or the list is short.
+// Measures entries for this frame, as far as its budget allows.
 void CompositionCaptionRenderer::Measure(CaptionFrame& frame) {
     if (!pending_ && (!shown_ || shown_->geometry.complete())) return;  // the usual frame: nothing to measure
-    const Clock::time_point start = Clock::now();
-    const auto withinBudget = [&] {
-        return !frame.playing ||
-               std::chrono::duration<double, std::milli>(Clock::now() - start).count() < kMeasureBudgetMs;
-    };
-    const auto whole = [&](const Strip& strip) { return strip.geometry.entryCount() <= kShortList || !frame.playing; };
+    const MeasuringBudget budget(frame.playing);
     const auto sameFont = [](const Strip* a, const Strip& b) { return a && a->look.style.SameFont(b.look.style); };
     const CaptionSource& source = *frame.source;
     const double needed = NeededLength(frame);
@@ -189,12 +178,12 @@ void CompositionCaptionRenderer::Measure(CaptionFrame& frame) {
         // Without a strip that can show the view as it now is, the frame waits for this one.
         const bool mustShow =
             !shown_ || !ShownFits(frame) || !shown_->Covers(needed) || !ShownMatchesSourceInView(frame);
-        // A new font shows as soon as the view is measured; a list change,
-        // which keeps most sizes and so costs little, once it is whole.
         const auto ready = [&] {
-            return next.geometry.complete() || (next.Covers(needed) && (!base || mustShow));
+            return NewStripReady(next.geometry.complete(), next.Covers(needed), base != nullptr, mustShow);
         };
-        while (!ready() && (whole(next) || mustShow || withinBudget())) MeasureNext(next, base, source);
+        while (!ready() && (budget.Whole(next.geometry.entryCount()) || mustShow || budget.TimeLeft())) {
+            MeasureNext(next, base, source);
+        }
         if (ready()) TakeOver();
     }
     if (!pending_ && shown_ && !shown_->geometry.complete()) {
@@ -202,7 +191,7 @@ void CompositionCaptionRenderer::Measure(CaptionFrame& frame) {
         CompositionGeometry& g = strip.geometry;
         const Strip* base = sameFont(base_.get(), strip) ? base_.get() : nullptr;
         const float rowBefore = g.rowHeight();
-        while (!g.complete() && (whole(strip) || !strip.Covers(needed) || withinBudget())) {
+        while (!g.complete() && (budget.Whole(g.entryCount()) || !strip.Covers(needed) || budget.TimeLeft())) {
             MeasureNext(strip, base, source);
         }
         // A taller run makes every row taller: the rows in view stay where

@@ -59,9 +59,6 @@ public:
     // True while any entry is still to be measured.
     bool measuring() const;
 
-    // How long one frame may spend measuring (milliseconds).
-    static constexpr double kMeasureBudgetMs = 6.0;
-
 private:
     struct Strip;
     struct Tile {
