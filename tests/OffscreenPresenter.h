@@ -38,6 +38,7 @@ public:
         }
         width = w;
         height = h;
+        context_ = devices.d3dContext;
         target = target_;
         return S_OK;
     }
@@ -48,11 +49,19 @@ public:
         if (drawnResult != S_OK) result.drawn = drawnResult;
         if (FAILED(result.drawn)) return result;
         result.presented = presentedResult;
+        // What a present with a frame latency of one does: the frame's
+        // commands go to the device, and the next frame waits until they are
+        // done. Without it, frames queue up faster than a software device
+        // draws them, and their memory with them.
+        WaitForTheDevice();
         ++frames;
         return result;
     }
 
-    void Release() override { target_.Reset(); }
+    void Release() override {
+        target_.Reset();
+        context_.Reset();
+    }
 
     // The last frame's pixels, premultiplied BGRA, row by row; empty on failure.
     std::vector<uint32_t> ReadPixels(ID2D1DeviceContext& dc) const {
@@ -77,5 +86,21 @@ public:
     }
 
 private:
+    void WaitForTheDevice() {
+        if (!context_) return;
+        Microsoft::WRL::ComPtr<ID3D11Device> device;
+        context_->GetDevice(&device);
+        D3D11_QUERY_DESC description{D3D11_QUERY_EVENT, 0};
+        Microsoft::WRL::ComPtr<ID3D11Query> done;
+        if (!device || FAILED(device->CreateQuery(&description, &done))) {
+            context_->Flush();
+            return;
+        }
+        context_->End(done.Get());
+        BOOL finished = FALSE;
+        while (context_->GetData(done.Get(), &finished, sizeof(finished), 0) == S_FALSE) Sleep(0);
+    }
+
     Microsoft::WRL::ComPtr<ID2D1Bitmap1> target_;
+    Microsoft::WRL::ComPtr<ID3D11DeviceContext> context_;
 };
