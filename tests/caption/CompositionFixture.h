@@ -57,7 +57,11 @@ protected:
         frame.scrollOffset = offset;
         frame.stale = stale_;
         frame.playing = playing_;
-        const bool shown = renderer_->RenderFrame(nullptr, frame);
+        bool shown = renderer_->RenderFrame(nullptr, frame);
+        // A still caption's window goes on presenting frames until its list is measured.
+        for (int frames = 0; shown && !playing_ && renderer_->measuring() && frames < 100000; ++frames) {
+            shown = renderer_->RenderFrame(nullptr, frame);
+        }
         stale_ = frame.stale;
         offset_ = frame.scrollOffset;
         width_ = width;

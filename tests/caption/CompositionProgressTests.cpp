@@ -12,7 +12,7 @@ namespace {
 
 constexpr size_t kLongList = 20000;
 
-// A renderer of its own that measures the whole source in one still frame.
+// A renderer of its own that measures the whole source while still, before it draws the picture.
 struct WholeRenderer {
     OffscreenPresenter* presenter = nullptr;
     std::unique_ptr<CompositionCaptionRenderer> renderer;
@@ -33,7 +33,9 @@ struct WholeRenderer {
         frame.width = width;
         frame.height = height;
         frame.scrollOffset = offset;
-        if (!renderer->RenderFrame(nullptr, frame)) return {};
+        do {
+            if (!renderer->RenderFrame(nullptr, frame)) return {};
+        } while (renderer->measuring());
         return presenter->ReadPixels(*renderer->devices().dc.Get());
     }
 };

@@ -268,7 +268,9 @@ TEST_F(CompositionTest, AListChangeMeasuresOnlyItsNewTextsAndLaysOutAsAFreshStri
     frame.width = 1920;
     frame.height = 128;
     frame.scrollOffset = 100.0f;
-    ASSERT_TRUE(fresh->RenderFrame(nullptr, frame));
+    do {
+        ASSERT_TRUE(fresh->RenderFrame(nullptr, frame));
+    } while (fresh->measuring());
     EXPECT_TRUE(SameCompositionLayout(renderer_->strip(), FullLayoutOf(fresh->strip(), source_.Common())));
     fresh->Release();
 

@@ -200,6 +200,41 @@ TEST_F(CaptionPacingTest, AHiddenCaptionDrawsAndPresentsNothing) {
     EXPECT_FALSE(g_app.caption->layered.hasStrip()) << "a hidden caption built its strip";
 }
 
+// A still frame measures what the view needs and a slice more, so that a
+// new font on a paused long list never holds the panel up; the paused
+// caption's clock then goes on with frames until the list is measured.
+TEST_F(CaptionPacingTest, APausedCaptionGoesOnDrawingUntilItsListIsMeasured) {
+    g_app.list.clear();
+    for (int i = 0; i < 40000; ++i) g_app.list.push_back({L"Rene\u0301 " + std::to_wstring(i), std::to_wstring(i) + L"元"});
+    g_app.paused = true;
+    HWND window = g_app.caption->window;
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    g_app.captionStripDirty = true;
+    g_app.caption->pacer.Invalidate();
+    ASSERT_TRUE(PresentCaptionFrameIfDue(window, 8));
+    ASSERT_TRUE(g_app.caption->layered.hasStrip());
+    EXPECT_TRUE(g_app.caption->motion.measuring) << "40,000 entries were measured in one still frame";
+    const auto clockPosts = [&] {
+        MSG message{};
+        while (PeekMessageW(&message, window, kCaptionFrameMessage, kCaptionFrameMessage, PM_REMOVE)) {
+        }
+        g_app.caption->motion.framePending = 0;
+        CaptionTimerCallback(0, 0, reinterpret_cast<DWORD_PTR>(window), 0, 0);
+        return PeekMessageW(&message, window, kCaptionFrameMessage, kCaptionFrameMessage, PM_REMOVE) != FALSE;
+    };
+    EXPECT_TRUE(clockPosts()) << "paused, the clock stopped with the list half measured";
+    const double offset = g_app.caption->motion.scrollOffset;
+    int frames = 1;
+    while (g_app.caption->motion.measuring && frames < 10000) {
+        SendMessageW(window, kCaptionFrameMessage, 0, 0);
+        ++frames;
+    }
+    EXPECT_GT(frames, 2);
+    EXPECT_TRUE(g_app.caption->layered.strip().complete());
+    EXPECT_EQ(g_app.caption->motion.scrollOffset, offset) << "the paused caption moved";
+    EXPECT_FALSE(clockPosts()) << "a paused caption with nothing to measure still gets frames";
+}
+
 TEST_F(CaptionPacingTest, ADisplayChangeTakesInTheTargetScreensNewRefreshRate) {
     RecordingViews views;
     MonitorEntry screen = FakeScreen(L"\\\\.\\DISPLAY1", RECT{0, 0, 1920, 1080}, true);

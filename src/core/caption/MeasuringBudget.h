@@ -1,7 +1,9 @@
 // How much of a long list a caption frame measures: what the view needs
-// whatever the time, then as long as the frame's budget lasts; the whole
-// list when the caption is still (a still picture has no next frame to
-// finish in) or the list is short. And when a newly measured strip shows.
+// whatever the time, then as long as the frame's budget lasts (a still
+// caption's is longer: there is no motion to keep even, only the panel to
+// keep responsive); a short list whole. The caption window goes on drawing
+// frames, paused or not, until the list is measured. And when a newly
+// measured strip shows.
 #pragma once
 
 #include <chrono>
@@ -11,6 +13,7 @@ class MeasuringBudget {
 public:
     // How long one frame may spend measuring (milliseconds).
     static constexpr double kFrameBudgetMs = 6.0;
+    static constexpr double kStillFrameBudgetMs = 30.0;
     // A list this short is measured whole in one frame: its texts cost next
     // to nothing even on a busy machine.
     static constexpr size_t kShortList = 256;
@@ -19,12 +22,11 @@ public:
 
     // Whether this frame may measure more than the view needs.
     bool TimeLeft() const {
-        return !playing_ ||
-               std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start_).count() <
-                   kFrameBudgetMs;
+        const double spent = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start_).count();
+        return spent < (playing_ ? kFrameBudgetMs : kStillFrameBudgetMs);
     }
     // Whether a strip of `entryCount` entries is measured whole in this frame.
-    bool Whole(size_t entryCount) const { return entryCount <= kShortList || !playing_; }
+    static bool Whole(size_t entryCount) { return entryCount <= kShortList; }
 
 private:
     bool playing_;

@@ -63,4 +63,7 @@ public:
     virtual bool Initialise(HWND window) = 0;
     virtual bool RenderFrame(HWND window, CaptionFrame& frame) = 0;
     virtual void Release() = 0;
+    // True while entries are still to be measured: the caption draws frames
+    // until they are, even while paused.
+    virtual bool measuring() const = 0;
 };

@@ -23,7 +23,7 @@ bool StepCaptionMotion(LONGLONG now) {
 }
 
 void CALLBACK CaptionTimerCallback(UINT, UINT, DWORD_PTR window, DWORD_PTR, DWORD_PTR) {
-    if (!window || g_app.paused) return;
+    if (!window || (g_app.paused && !g_app.caption->motion.measuring)) return;
     if (g_app.caption->motion.framePending.exchange(1) == 0) {
         PostMessageW(reinterpret_cast<HWND>(window), kCaptionFrameMessage, 0, 0);
     }

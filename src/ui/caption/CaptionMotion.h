@@ -13,6 +13,7 @@
 struct CaptionMotion {
     double scrollOffset = 0.0;          // pixels travelled in the current pass
     std::atomic<long> framePending{0};  // 1 while a posted frame message is unhandled
+    std::atomic<bool> measuring{false};  // the renderer has entries to measure: frames go on while paused
     UINT timerId = 0;                   // multimedia timer; 0 = none
     ULONGLONG lastTopmostCheck = 0;     // GetTickCount64 of the last topmost check
 };

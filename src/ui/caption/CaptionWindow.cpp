@@ -35,6 +35,10 @@ LRESULT OnFrame(HWND window, bool frameMessage) {
     if (StepCaptionMotion(now.QuadPart)) {
         KeepCaptionTopmost(window);
         PresentCaptionFrameIfDue(window, CounterMs(now.QuadPart));
+    } else if (g_app.caption->motion.measuring) {
+        // Paused, with a list still to measure: the same picture, measured further.
+        g_app.caption->pacer.Invalidate();
+        PresentCaptionFrameIfDue(window, CounterMs(now.QuadPart));
     }
     if (frameMessage) g_app.caption->motion.framePending = 0;
     return 0;
@@ -115,6 +119,7 @@ void DispatchCaptionFrame(HWND window) {
         CaptionFrame frame = ProgramCaptionFrame(client.right, client.bottom, g_app.captionLayoutDirty);
         const bool shown = renderers.composition->RenderFrame(window, frame);
         KeepCaptionFrame(frame, g_app.captionLayoutDirty);
+        g_app.caption->motion.measuring = renderers.composition->measuring();
         if (shown) return;
         // A failure that left the renderer ready hands the window to the layered
         // renderer for good; so does a device loss, where it released itself.
@@ -126,6 +131,7 @@ void DispatchCaptionFrame(HWND window) {
     CaptionFrame frame = ProgramCaptionFrame(client.right, client.bottom, g_app.captionStripDirty);
     renderers.layered->RenderFrame(window, frame);
     KeepCaptionFrame(frame, g_app.captionStripDirty);
+    g_app.caption->motion.measuring = renderers.layered->measuring();
 }
 
 bool PresentCaptionFrameIfDue(HWND window, double nowMs) {

@@ -46,7 +46,7 @@ public:
     // True while a new list or font is measured and the old strip still shows.
     bool restyling() const { return pending_ != nullptr; }
     // True while any entry is still to be measured.
-    bool measuring() const;
+    bool measuring() const override;
 
 private:
     struct Strip;
