@@ -11,6 +11,7 @@
 
 #include "BenchList.h"
 #include "BenchTiming.h"
+#include "ComposedFrame.h"
 #include "app/AppState.h"
 #include "ui/caption/Caption.h"
 #include "ui/caption/CaptionContent.h"
@@ -34,14 +35,6 @@ HWND MakeLayeredWindow(int width, int height) {
                                   WS_POPUP, 0, 0, width, height, nullptr, nullptr, wc.hInstance, nullptr);
     ShowWindow(window, SW_SHOWNOACTIVATE);
     return window;
-}
-
-// As the caption window hands a frame over; what the renderer settles is kept.
-bool ComposeProgramFrame(LayeredCaptionRenderer& renderer, int width, int height) {
-    CaptionFrame frame = ProgramCaptionFrame(width, height, g_app.captionStripDirty);
-    const bool composed = renderer.ComposeFrame(frame);
-    KeepCaptionFrame(frame, g_app.captionStripDirty);
-    return composed;
 }
 
 void BenchFrames(const char* label, ScrollDirection direction, int width, int height) {

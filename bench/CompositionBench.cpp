@@ -32,11 +32,16 @@ struct OffscreenCaption {
         renderer = std::make_unique<CompositionCaptionRenderer>(std::move(owned));
     }
 
+    // A frame as the caption window presents it: paused, its window goes on
+    // presenting until the list is measured, and so does this.
     bool Frame(int width, int height, double offset) {
-        CaptionFrame frame = ProgramCaptionFrame(width, height, stale);
-        frame.scrollOffset = offset;
-        const bool shown = renderer->RenderFrame(nullptr, frame);
-        stale = frame.stale;
+        bool shown = false;
+        do {
+            CaptionFrame frame = ProgramCaptionFrame(width, height, stale);
+            frame.scrollOffset = offset;
+            shown = renderer->RenderFrame(nullptr, frame);
+            stale = frame.stale;
+        } while (shown && g_app.paused && renderer->measuring());
         return shown;
     }
 };
