@@ -138,18 +138,24 @@ void BenchLongLists() {
         const double start = NowMs();
         if (!caption.Frame(1920, 128, 0)) return;
         const double first = NowMs() - start;
+        // A frame's time includes the device's drawing, which under Wine is
+        // software and dominates; its measuring is the renderer's own work.
         double longest = 0;
+        double longestMeasuring = caption.renderer->lastFrame().measuringMs;
         int frames = 0;
         while (caption.renderer->measuring() && frames < 1000000) {
             const double frameStart = NowMs();
             caption.Frame(1920, 128, 3.0 * ++frames);
             longest = std::max(longest, NowMs() - frameStart);
+            longestMeasuring = std::max(longestMeasuring, caption.renderer->lastFrame().measuringMs);
         }
         const double after = ResidentMiB();
         std::snprintf(name, sizeof(name), "composition_first_frame_after_play_%zu", count);
         PrintFigure(name, first, "ms");
         std::snprintf(name, sizeof(name), "composition_longest_frame_while_measuring_%zu", count);
         PrintFigure(name, longest, "ms");
+        std::snprintf(name, sizeof(name), "composition_longest_measuring_in_a_frame_%zu", count);
+        PrintFigure(name, longestMeasuring, "ms");
         std::snprintf(name, sizeof(name), "composition_frames_until_measured_%zu", count);
         PrintFigure(name, frames, "frames");
         std::snprintf(name, sizeof(name), "composition_caption_memory_%zu", count);

@@ -5,9 +5,9 @@
 // they come into view, and as each entry's measured widths without its texts,
 // so a list of any length costs memory for the view and a few bytes an entry.
 // Entries are measured in list order, and only as far as the view needs
-// before a frame shows: the rest is measured a slice per frame while the
-// caption plays. A new list or font is measured the same way while the strip
-// shown plays on; sizes measured before with the same font are kept.
+// before a frame shows: the rest is measured a slice per frame. A new list
+// or font is measured the same way while the strip shown plays on; sizes
+// measured before with the same font are kept.
 #pragma once
 
 #include <map>

@@ -1,5 +1,7 @@
 #include "ui/caption/composition/CompositionRenderer.h"
 
+#include <chrono>
+
 #include "core/caption/MotionMath.h"
 #include "ui/caption/composition/CompositionStrip.h"
 #include "ui/caption/composition/DirectCompositionPresenter.h"
@@ -82,7 +84,10 @@ bool CompositionCaptionRenderer::RenderFrame(HWND window, CaptionFrame& frame) {
                          p->viewHeight == frame.height && p->entryCount == frame.source->EntryCount();
     if ((frame.stale || !current) && !StartStrip(frame)) return false;
     frame.stale = false;
+    const auto measuringStart = std::chrono::steady_clock::now();
     Measure(frame);
+    stats_.measuringMs =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - measuringStart).count();
     if (!shown_) return false;
 
     Strip& shown = *shown_;

@@ -7,7 +7,7 @@
 // 80 px of the view.
 // A list of any length: entries keep their measured sizes, not their texts
 // or layouts, and are measured in list order only as far as the view needs
-// before a frame shows; the rest a slice per frame while the caption plays.
+// before a frame shows; the rest a slice per frame.
 // A new list or font is measured the same way while the strip shown plays
 // on, and a list change measures only its new texts.
 #pragma once
@@ -27,6 +27,7 @@ struct CompositionFrameStats {
     int textDraws = 0;    // text-layout draws (each pass counts)
     int bitmapDraws = 0;  // tile blits
     bool tiled = false;
+    double measuringMs = 0;  // spent measuring entries
 };
 
 class CompositionCaptionRenderer final : public CaptionRenderer {
