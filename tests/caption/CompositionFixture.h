@@ -29,6 +29,18 @@ public:
     }
 };
 
+// A frame of `source` at a size and offset.
+inline CaptionFrame FrameOf(const CaptionSource& source, int width, int height, double offset,
+                            ScrollDirection direction = ScrollDirection::Horizontal) {
+    CaptionFrame frame;
+    frame.source = &source;
+    frame.direction = direction;
+    frame.width = width;
+    frame.height = height;
+    frame.scrollOffset = offset;
+    return frame;
+}
+
 inline unsigned Alpha(uint32_t p) { return p >> 24; }
 
 class CompositionTest : public testing::Test {
@@ -49,12 +61,7 @@ protected:
     }
 
     bool Render(int width, int height, double offset, ScrollDirection direction = ScrollDirection::Horizontal) {
-        CaptionFrame frame;
-        frame.source = &source_;
-        frame.direction = direction;
-        frame.width = width;
-        frame.height = height;
-        frame.scrollOffset = offset;
+        CaptionFrame frame = FrameOf(source_, width, height, offset, direction);
         frame.stale = stale_;
         frame.playing = playing_;
         bool shown = renderer_->RenderFrame(nullptr, frame);

@@ -27,12 +27,7 @@ struct WholeRenderer {
 
     std::vector<uint32_t> Picture(const CaptionSource& source, int width, int height, double offset,
                                   ScrollDirection direction = ScrollDirection::Horizontal) {
-        CaptionFrame frame;
-        frame.source = &source;
-        frame.direction = direction;
-        frame.width = width;
-        frame.height = height;
-        frame.scrollOffset = offset;
+        CaptionFrame frame = FrameOf(source, width, height, offset, direction);
         do {
             if (!renderer->RenderFrame(nullptr, frame)) return {};
         } while (renderer->measuring());

@@ -98,9 +98,12 @@ CompositionEntry CompositionGeometry::Place(size_t index) const {
     return e;
 }
 
-RunBox CompositionGeometry::Title() const {
-    RunBox box{0, 0, parameters_.title.width, parameters_.title.height};
+// The title and the empty-list notice sit where a first entry would: on
+// the line, or centred in the first row.
+RunBox CompositionGeometry::LeadingRun(const RunExtent& size, double horizontalX) const {
+    RunBox box{0, 0, size.width, size.height};
     if (horizontal()) {
+        box.x = horizontalX;
         box.y = LineY();
     } else {
         box.x = kVerticalLeftMargin;
@@ -109,17 +112,9 @@ RunBox CompositionGeometry::Title() const {
     return box;
 }
 
-RunBox CompositionGeometry::EmptyNotice() const {
-    RunBox box{0, 0, parameters_.emptyNotice.width, parameters_.emptyNotice.height};
-    if (horizontal()) {
-        box.x = FirstX();
-        box.y = LineY();
-    } else {
-        box.x = kVerticalLeftMargin;
-        box.y = (rowHeight() - box.height) / 2.0f;
-    }
-    return box;
-}
+RunBox CompositionGeometry::Title() const { return LeadingRun(parameters_.title, 0); }
+
+RunBox CompositionGeometry::EmptyNotice() const { return LeadingRun(parameters_.emptyNotice, FirstX()); }
 
 RunBox CompositionGeometry::Separator() const {
     return RunBox{0, horizontal() ? LineY() : 0.0, parameters_.separator.width, parameters_.separator.height};

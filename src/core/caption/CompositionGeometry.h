@@ -88,6 +88,7 @@ private:
     // Where the entry after one starting at `start` starts (horizontal).
     double NextStart(size_t index, double start) const;
     float EntryWidth(size_t index) const;
+    RunBox LeadingRun(const RunExtent& size, double horizontalX) const;
 
     CompositionParameters parameters_;
     std::vector<CompositionEntrySizes> sizes_;
