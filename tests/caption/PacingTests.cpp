@@ -198,6 +198,16 @@ TEST_F(CaptionPacingTest, AHiddenCaptionDrawsAndPresentsNothing) {
     }
     EXPECT_EQ(g_app.caption->presentedFrames, before);
     EXPECT_FALSE(g_app.caption->layered.hasStrip()) << "a hidden caption built its strip";
+    // Paused and hidden, the clock rests even if measuring was under way.
+    g_app.paused = true;
+    g_app.caption->motion.measuring = true;
+    EXPECT_FALSE(PresentCaptionFrameIfDue(window, 300));
+    MSG message{};
+    while (PeekMessageW(&message, window, kCaptionFrameMessage, kCaptionFrameMessage, PM_REMOVE)) {
+    }
+    g_app.caption->motion.framePending = 0;
+    CaptionTimerCallback(0, 0, reinterpret_cast<DWORD_PTR>(window), 0, 0);
+    EXPECT_FALSE(PeekMessageW(&message, window, kCaptionFrameMessage, kCaptionFrameMessage, PM_REMOVE));
 }
 
 // A still frame measures what the view needs and a slice more, so that a

@@ -135,7 +135,12 @@ void DispatchCaptionFrame(HWND window) {
 }
 
 bool PresentCaptionFrameIfDue(HWND window, double nowMs) {
-    if (!IsWindowVisible(window)) return false;  // nobody sees it: no drawing, no present
+    if (!IsWindowVisible(window)) {
+        // Nobody sees it: no drawing, no present, and no frames kept going
+        // for measuring while paused; the next frame shown measures again.
+        g_app.caption->motion.measuring = false;
+        return false;
+    }
     const SIZE view = CaptionViewSize(window);
     if (view.cx < 1 || view.cy < 1) return false;
     Caption& caption = *g_app.caption;
